@@ -1,0 +1,64 @@
+#pragma once
+// The real window and its event loop: one borderless window, the composed
+// frame on a streaming texture, events waited for (no busy polling) and
+// routed through the toolkit, a render after each batch.
+#include <map>
+
+#include "platform/services.h"
+#include "platform/toolkit/window.h"
+
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+struct SDL_Cursor;
+union SDL_Event;
+class SdlKeyboardHook;
+class SdlShell;
+
+class SdlHost : public IHost, public IDisplay {
+public:
+    SdlHost(IRuntime& runtime, SdlKeyboardHook& keyboard, const Picture& icon);
+    ~SdlHost() override;
+    void attach(Window* window, SdlShell* shell) {
+        window_ = window;
+        shell_ = shell;
+    }
+
+    // IHost
+    void show_window(bool visible) override;
+    void yield_events() override;
+    void wait_events_until(double deadline) override;
+    void present_now() override { render(true); }
+    void sleep_until(double deadline) override;
+
+    // IDisplay: exclusive full screen at 1024 x 768 where the display offers
+    // that mode, else full screen with the picture scaled and letter-boxed.
+    void take_over() override;
+    void restore_mode() override;
+
+    void minimise();
+    // Runs the loop until the program ends (ProcessEnded unwinds through it).
+    [[noreturn]] void run();
+    SDL_Window* sdl_window() { return win_; }
+    // Milliseconds the last render took (for measuring).
+    double last_render_ms() const { return last_render_ms_; }
+
+private:
+    void handle(const SDL_Event& e);
+    void handle_key(const SDL_Event& e);
+    void render(bool force = false);
+    void update_cursor(int x, int y);
+    void after_batch();
+
+    IRuntime& runtime_;
+    SdlKeyboardHook& keyboard_;
+    Window* window_ = nullptr;
+    SdlShell* shell_ = nullptr;
+    SDL_Window* win_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr;
+    SDL_Texture* texture_ = nullptr;
+    std::map<const CursorImage*, SDL_Cursor*> cursors_;
+    const CursorImage* shown_cursor_ = nullptr;
+    bool fullscreen_ = false;
+    double last_render_ms_ = 0;
+};

@@ -1,0 +1,64 @@
+#include "platform/sdl/sdl_pictures.h"
+
+#include <SDL.h>
+#include <SDL_image.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/errors.h"
+
+namespace {
+
+// Any surface SDL_image gives (RGB24 JPEG, INDEX8 GIF, BGR24 BMP, ARGB icon)
+// becomes 0xAABBGGRR pixels.
+Picture from_surface(SDL_Surface* loaded, const std::string& what) {
+    if (!loaded) throw PictureLoadError("not a picture: " + what + " (" + SDL_GetError() + ")");
+    SDL_Surface* s = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ABGR8888, 0);
+    SDL_FreeSurface(loaded);
+    if (!s) throw PictureLoadError("cannot convert " + what);
+    auto p = std::make_shared<PictureData>();
+    p->width = s->w;
+    p->height = s->h;
+    p->pixels.resize(static_cast<std::size_t>(s->w) * s->h);
+    SDL_LockSurface(s);
+    for (int y = 0; y < s->h; ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(s->pixels) + y * s->pitch);
+        std::copy(row, row + s->w, p->pixels.begin() + static_cast<std::ptrdiff_t>(y) * s->w);
+    }
+    SDL_UnlockSurface(s);
+    SDL_FreeSurface(s);
+    return p;
+}
+
+}  // namespace
+
+Picture SdlPictures::decode(std::span<const std::uint8_t> bytes) {
+    ++decodes_;
+    SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+    if (!rw) throw PictureLoadError("cannot read picture bytes");
+    return from_surface(IMG_Load_RW(rw, 1), "picture bytes");
+}
+
+Picture SdlPictures::load_uncached(const std::string& path) {
+    ++decodes_;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) throw PictureLoadError("missing: " + path);
+    return from_surface(IMG_Load(path.c_str()), path);
+}
+
+Picture SdlPictures::load(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || ::access(path.c_str(), R_OK) != 0) {
+        cache_.erase(path);
+        throw PictureLoadError("missing: " + path);
+    }
+    const long long mtime = static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
+    auto it = cache_.find(path);
+    if (it != cache_.end() && it->second.size == st.st_size && it->second.mtime_ns == mtime &&
+        it->second.inode == static_cast<long long>(st.st_ino))
+        return it->second.picture;
+    cache_.erase(path);
+    Picture p = load_uncached(path);
+    cache_[path] = Entry{st.st_size, mtime, static_cast<long long>(st.st_ino), p};
+    return p;
+}

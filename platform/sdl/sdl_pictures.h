@@ -1,0 +1,28 @@
+#pragma once
+// Picture decoding with SDL_image (JPEG, GIF, icons, PNG), with a cache of
+// decoded pictures keyed by the file's identity: a missing, changed or
+// corrupt file behaves exactly as if nothing were cached.
+#include <map>
+#include <string>
+
+#include "platform/services.h"
+
+class SdlPictures : public IPictures {
+public:
+    Picture load(const std::string& path) override;
+    Picture decode(std::span<const std::uint8_t> bytes) override;
+
+    // Decodes every time, bypassing the cache (for measuring).
+    Picture load_uncached(const std::string& path);
+    std::size_t decodes() const { return decodes_; }
+
+private:
+    struct Entry {
+        long long size;
+        long long mtime_ns;
+        long long inode;
+        Picture picture;
+    };
+    std::map<std::string, Entry> cache_;
+    std::size_t decodes_ = 0;
+};

@@ -1,0 +1,51 @@
+#pragma once
+// The SDL2 back-end's outside services (besides pictures and the host).
+#include <random>
+#include <vector>
+
+#include "platform/services.h"
+
+class SdlRuntime : public IRuntime {
+public:
+    std::string program_folder() override;
+    std::int64_t file_length(const std::string& path) override;
+    double seconds() override;
+    double random_unit() override;
+    void seed_random_from_clock() override;
+    void set_current_directory(const std::string& path) override;
+    void save_bitmap(const PictureData& picture, const std::string& path) override;
+    [[noreturn]] void end_process(int status) override;
+
+private:
+    std::mt19937_64 rng_{0x5eed};
+};
+
+class SdlHost;
+
+class SdlShell : public IShell {
+public:
+    explicit SdlShell(SdlHost& host) : host_(host) {}
+    void open_url(const std::string& url) override;
+    void minimise_window() override;
+    void start_program(const std::string& path) override;
+    // Collects companions that have ended, so none lingers as a zombie.
+    void reap_children();
+
+private:
+    SdlHost& host_;
+    std::vector<int> children_;
+};
+
+// The key filter is consulted by the host for every key event.
+class SdlKeyboardHook : public IKeyboardHook {
+public:
+    std::int32_t install(KeyFilter filter) override {
+        filter_ = filter;
+        return 1;
+    }
+    void remove(std::int32_t) override { filter_ = nullptr; }
+    KeyFilter filter() const { return filter_; }
+
+private:
+    KeyFilter filter_ = nullptr;
+};

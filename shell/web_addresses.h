@@ -1,0 +1,8 @@
+#pragma once
+// The two web addresses of the information panel, set at build time
+// (RAINBOWDROP_PRODUCT_URL, RAINBOWDROP_MAKER_URL). Left empty, they open the
+// about and credits pages that ship beside the program, which work offline.
+#include <string>
+
+std::string product_web_address(const std::string& app_folder);
+std::string maker_web_address(const std::string& app_folder);
