@@ -1,0 +1,99 @@
+# Shared helpers of the end-to-end tests: the real program in a private
+# program folder, on its own Xvfb display, driven by xdotool.
+# Usage in a test script:   source "$(dirname "$0")/lib.sh" "$1"
+set -euo pipefail
+
+BUILD_DIR=$(cd "${1:?build folder}" && pwd)
+E2E_TMP=$(mktemp -d /tmp/rd-e2e-XXXXXX)
+PROG="$E2E_TMP/program"
+XVFB_PID=""
+APP_PID=""
+WM_PID=""
+
+e2e_cleanup() {
+    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
+    [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null || true
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+    wait 2>/dev/null || true
+    chmod -R u+rwX "$E2E_TMP" 2>/dev/null || true
+    rm -rf "$E2E_TMP"
+}
+trap e2e_cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# A copy of the built program folder, so a test may break files freely.
+e2e_program_folder() {
+    mkdir -p "$PROG"
+    cp -a "$BUILD_DIR/rainbowdrop" "$BUILD_DIR/MARIGOLD.EXE" "$PROG/"
+    for d in PICTURE SOUND MUSIC MY_PICTURE; do cp -a "$BUILD_DIR/$d" "$PROG/"; done
+    cp -a "$BUILD_DIR"/*.html "$PROG/" 2>/dev/null || true
+}
+
+# A private X server at exactly 1024 x 768, the program's screen size.
+e2e_display() {
+    local n
+    for n in $(seq 140 199); do
+        if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then break; fi
+    done
+    Xvfb ":$n" -screen 0 "${E2E_SCREEN:-1024x768x24}" -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 1 100); do
+        xdpyinfo >/dev/null 2>&1 && return 0
+        sleep 0.05
+    done
+    fail "Xvfb did not start"
+}
+
+e2e_window_manager() {
+    openbox >"$E2E_TMP/openbox.log" 2>&1 &
+    WM_PID=$!
+    sleep 0.5
+}
+
+# Starts the program and waits until start-up has finished (two waits of
+# three seconds). Extra environment may be given as NAME=value arguments.
+e2e_start() {
+    env SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" "$@" "$PROG/rainbowdrop" >"$E2E_TMP/stdout.log" 2>"$E2E_TMP/stderr.log" &
+    APP_PID=$!
+    sleep "${E2E_STARTUP_WAIT:-7}"
+    kill -0 "$APP_PID" 2>/dev/null || fail "the program ended during start-up: $(cat "$E2E_TMP/stderr.log")"
+}
+
+# Waits for the program to end; prints its exit status.
+e2e_wait_exit() {
+    local status=0
+    for _ in $(seq 1 "${1:-100}"); do
+        if ! kill -0 "$APP_PID" 2>/dev/null; then
+            wait "$APP_PID" || status=$?
+            APP_PID=""
+            echo "$status"
+            return 0
+        fi
+        sleep 0.1
+    done
+    echo "running"
+}
+
+shot() { import -window root "$1"; }
+# Prints "R,G,B" of one pixel of a screenshot.
+pixel() { convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | tail -1 | sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'; }
+click() {
+    xdotool mousemove "$1" "$2"
+    sleep 0.05
+    xdotool click "${3:-1}"
+    sleep "${E2E_SETTLE:-0.3}"
+}
+key() {
+    xdotool key "$@"
+    sleep "${E2E_SETTLE:-0.3}"
+}
+expect_pixel() {  # file x y "R,G,B" what
+    local got
+    got=$(pixel "$1" "$2" "$3")
+    [ "$got" = "$4" ] || fail "$5: pixel ($2,$3) is $got, expected $4"
+}
+
+e2e_program_folder
+e2e_display
