@@ -36,11 +36,7 @@ def app_icon(doc, size):
     sky = doc.linear([(0, theme.SKY_TOP), (1, "#E9F8FF")])
     out = [rect(8 * s, 8 * s, 240 * s, 240 * s, 52 * s, fill=sky, stroke=theme.INK,
                 stroke_width=max(1.2, 8 * s))]
-    band = 15 * s
-    out.append(icons.rainbow(128 * s, 150 * s, 104 * s, band, ow=0 if size < 64 else band * 0.4,
-                             outline=None if size < 64 else theme.INK, rim_w=band * 0.45))
-    out.append(icons.place_drop(doc, 128 * s, 168 * s, 1.15 * s, "#3DB3FF", face=size >= 64,
-                                sw=max(5.0, 4.5 * 1.0)))
+    out.append(mark(doc, 128 * s, 166 * s, 108 * s, face=size >= 64))
     return "".join(out)
 
 

@@ -24,12 +24,6 @@ def fit(content, unit_w, unit_h, box, zoom=1.0):
     return group(content, transform=f"translate({ox:.2f},{oy:.2f}) scale({s:.4f})")
 
 
-def desaturate(doc, amount):
-    fid = doc._id("ds")
-    doc.defs.append(f'<filter id="{fid}"><feColorMatrix type="saturate" values="{amount}"/></filter>')
-    return f"url(#{fid})"
-
-
 def glow(doc, x, y, w, h, r, colour=theme.GLOW, spread=2.5):
     return rect(x - 1, y - 1, w + 2, h + 2, r + 1, fill=colour, opacity=0.95,
                 filter=doc.blur(spread))
@@ -128,7 +122,7 @@ def _sound(doc, lit, on):
         # the waves reach further right than the box reaches left: nudge it over
         return t + fit(group(icons.speaker(doc, on=True), transform="translate(-4,0)"),
                        100, 100, (8, 7, 62, 62), z)
-    dim = desaturate(doc, 0.25)
+    dim = doc.desaturate(0.25)
     return t + fit(group(icons.speaker(doc, on=False), filter=dim) + icons.no_badge(74, 70, 17),
                    100, 100, (8, 7, 62, 62), z)
 
@@ -140,7 +134,7 @@ def _music(doc, lit, on):
     if on:
         extra = icons.sparkle(14, 22, 8, fill="#FFD93B", stroke=theme.INK, sw=1.5)
         return t + fit(icons.notes(doc) + extra, 100, 100, (9, 8, 60, 60), z)
-    dim = desaturate(doc, 0.25)
+    dim = doc.desaturate(0.25)
     return t + fit(group(icons.notes(doc), filter=dim) + icons.no_badge(74, 72, 17),
                    100, 100, (9, 8, 60, 60), z)
 
@@ -152,7 +146,7 @@ def _tool(doc, w, h, icon, active):
         t += rect(3, 3, w - 6, h - 7, 14, fill="none", stroke="#FF8A00", stroke_width=3)
         return t + fit(icon, 100, 140, (6, 7, w - 12, h - 15), 1.04)
     t = tile(doc, 3, 3, w - 6, h - 7, 14, theme.TILE["tool"])
-    return t + group(fit(icon, 100, 140, (8, 9, w - 16, h - 19)), filter=desaturate(doc, 0.35),
+    return t + group(fit(icon, 100, 140, (8, 9, w - 16, h - 19)), filter=doc.desaturate(0.35),
                      opacity=0.75)
 
 

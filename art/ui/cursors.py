@@ -6,6 +6,7 @@ pointers are icon files written by ImageMagick, the only writer whose .ico files
 SDL_image reads.
 """
 import os
+import random
 import shutil
 import subprocess
 import tempfile
@@ -57,8 +58,8 @@ def bucket_pointer(doc):
                  **ROUND),
             path("M-8 -7 Q0 -10 8 -7 Q0 -4 -8 -7 Z", fill=theme.RAINBOW[4], stroke=INK,
                  stroke_width=1.4, **ROUND),
-            path("M-8 -7 C-9 -18 9 -18 8 -7", fill="none", stroke=INK, stroke_width=1.4)]
-    out.insert(0, group(*pail, transform="translate(21,12) rotate(-50)"))
+            path("M-8 -7 C-8 -13 8 -13 8 -7", fill="none", stroke=INK, stroke_width=1.4)]
+    out.insert(0, group(*pail, transform="translate(20.5,13.5) rotate(-50) scale(0.86)"))
     return "".join(out)
 
 
@@ -104,7 +105,7 @@ def pipette(doc):
              stroke=INK, stroke_width=2, **ROUND),
         line(-1.6, -24, -1.6, -8, stroke="#FFFFFF", stroke_width=1.2, stroke_linecap="round"),
     ]
-    return group(*g, transform="translate(32,32) rotate(45)")
+    return group(*g, transform="translate(32,32) rotate(45) scale(0.88)")
 
 
 def droplet(doc):
@@ -125,7 +126,6 @@ def splash(doc):
     w, h = theme.SPLASH
     sky = doc.linear([(0, theme.SKY_TOP), (1, "#E9F8FF")])
     out = [rect(0, 0, w, h, 0, fill=theme.INK), rect(4, 4, w - 8, h - 8, 22, fill=sky)]
-    import random
     out.append(brand.clouds_and_dots(random.Random(5), 4, 4, w - 8, h - 8, 40, 3, 10, opacity=0.35))
     out.append(icons.cloud(26, 38, 0.8))
     out.append(icons.cloud(440, 70, 0.7))
@@ -149,8 +149,7 @@ def write_ico(img, path_):
     with tempfile.TemporaryDirectory() as tmp:
         png = os.path.join(tmp, "pointer.png")
         img.save(png, "PNG")
-        subprocess.run([convert_exe(), png, "-define", "png:exclude-chunks=date,time", path_],
-                       check=True)
+        subprocess.run([convert_exe(), png, path_], check=True)
 
 
 def build(picture_dir, resource_dir):

@@ -23,8 +23,8 @@ def back_faces(screen):
         z = 1.08 if lit else 1.0
         cx, cy = 24, 19.5
         out.append(circle(cx, cy, 13 * z, fill="#FFFFFF", stroke=theme.INK, stroke_width=2))
-        out.append(group(icons.arrow_left(fill=theme.RAINBOW[1], sw=2.5),
-                         transform=f"translate({cx - 10 * z:.2f},{cy - 10 * z:.2f}) scale({0.5 * z:.3f})"))
+        at = f"translate({cx - 10 * z:.2f},{cy - 10 * z:.2f}) scale({0.5 * z:.3f})"
+        out.append(group(icons.arrow_left(fill=theme.RAINBOW[1], sw=2.5), transform=at))
         out.append(buttons.label(w / 2 + 14, 28, "Back", 23 * z))
         return "".join(out)
 

@@ -2,11 +2,10 @@
 that lie on them, each button drawn over its own patch of its panel."""
 from PIL import ImageFont
 
-import brand
 import buttons
 import icons
 import theme
-from svgkit import Doc, circle, group, over, rect, rainbow_text, text
+from svgkit import Doc, circle, group, rect, rainbow_text, text
 
 W, H = theme.PANEL
 _FONT_CACHE = {}
@@ -24,7 +23,7 @@ def _panel_base(doc, tint="#E3F4FF"):
     out = [rect(0, 0, W, H, 0, fill=theme.INK),
            rect(3, 3, W - 6, H - 6, 14, fill=doc.linear([(0, "#FFFFFF"), (1, tint)]))]
     clip = doc.clip(rect(3, 3, W - 6, H - 6, 14))
-    bands = [rect(0, H - 16 + i * 2, W, 2.4, 0, fill=c) for i, c in enumerate(theme.RAINBOW)]
+    bands = [rect(0, H - 11 + i * 1.5, W, 1.9, 0, fill=c) for i, c in enumerate(theme.RAINBOW)]
     out.append(group(*bands, clip_path=clip))
     out.append(rect(3, 3, W - 6, H - 6, 14, fill="none", stroke="#FFFFFF", stroke_width=2,
                     opacity=0.8))

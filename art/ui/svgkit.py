@@ -65,6 +65,12 @@ class Doc:
                          f'<feGaussianBlur stdDeviation="{sd}"/></filter>')
         return f"url(#{fid})"
 
+    def desaturate(self, amount):
+        fid = self._id("ds")
+        self.defs.append(f'<filter id="{fid}"><feColorMatrix type="saturate" values="{amount}"/>'
+                         f'</filter>')
+        return f"url(#{fid})"
+
     def clip(self, shape):
         cid = self._id("cp")
         self.defs.append(f'<clipPath id="{cid}">{shape}</clipPath>')
@@ -124,17 +130,6 @@ def polygon(points, **kw):
 def group(*parts, transform=None, **kw):
     t = f' transform="{transform}"' if transform else ""
     return f'<g{t} {attrs(**kw)}>{"".join(parts)}</g>'
-
-
-def place(content, x, y, scale=1.0, rotate=0.0, about=None):
-    """Put icon content (drawn in its own unit box) at x,y with a scale and rotation."""
-    t = f"translate({x},{y})"
-    if rotate:
-        cx, cy = about or (0, 0)
-        t += f" rotate({rotate},{cx * scale},{cy * scale})"
-    if scale != 1:
-        t += f" scale({scale})"
-    return group(content, transform=t)
 
 
 def text(x, y, s, size, fill=theme.INK, anchor="middle", stroke=None, stroke_width=0,
