@@ -27,6 +27,7 @@ from PIL import Image
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
+sys.dont_write_bytecode = True   # no __pycache__ beside the sources
 import build  # noqa: E402  (the clean-up and component code must be the same)
 
 W, H = build.WIDTH, build.HEIGHT
@@ -41,23 +42,24 @@ def load(path):
     """(raster bytes 0/255, list of problems) for one GIF."""
     problems = []
     try:
-        im = Image.open(path)
-        im.load()
+        with Image.open(path) as im:
+            im.load()
+            fmt, size, mode = im.format, im.size, im.mode
+            pal = im.getpalette() if mode == "P" else None
+            rgb = im.convert("RGB")
     except Exception as e:  # a broken file is reported, not a traceback
         return None, [f"cannot read: {e}"]
-    if im.format != "GIF":
-        problems.append(f"format {im.format}, not GIF")
-    if im.size != (W, H):
-        return None, problems + [f"size {im.size[0]}x{im.size[1]}, not {W}x{H}"]
-    if im.mode not in ("P", "L", "1"):
-        problems.append(f"mode {im.mode}: not a palette picture")
-    if im.mode == "P":
-        pal = im.getpalette() or []
-        entries = [tuple(pal[i:i + 3]) for i in range(0, len(pal), 3)]
+    if fmt != "GIF":
+        problems.append(f"format {fmt}, not GIF")
+    if size != (W, H):
+        return None, problems + [f"size {size[0]}x{size[1]}, not {W}x{H}"]
+    if mode not in ("P", "L", "1"):
+        problems.append(f"mode {mode}: not a palette picture")
+    if mode == "P":
+        entries = [tuple(pal[i:i + 3]) for i in range(0, len(pal or []), 3)]
         if sorted(entries) != [(0, 0, 0), (255, 255, 255)]:
             shown = entries[:4] + (["..."] if len(entries) > 4 else [])
             problems.append(f"palette {shown}, not exactly black and white")
-    rgb = im.convert("RGB")
     colours = rgb.getcolors(maxcolors=1 << 16) or []
     odd = [c for _, c in colours if c not in ((0, 0, 0), (255, 255, 255))]
     if odd:

@@ -23,6 +23,9 @@ SDL_Surface* surface_of(const PictureData& p) {
     return s;
 }
 
+// SDL does not say which signal it was; report the usual one, SIGTERM.
+constexpr int kStoppedFromOutside = 128 + 15;
+
 int mouse_bit(int sdl_button) {
     switch (sdl_button) {
     case SDL_BUTTON_LEFT: return 1;
@@ -39,13 +42,6 @@ SdlHost::SdlHost(IRuntime& runtime, SdlKeyboardHook& keyboard, const Picture& ic
     win_ = SDL_CreateWindow("Rainbow Drop", 0, 0, Window::kWidth, Window::kHeight,
                             SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN);
     if (!win_) throw PlatformError(std::string("cannot open the window: ") + SDL_GetError());
-    renderer_ = SDL_CreateRenderer(win_, -1, 0);
-    if (!renderer_) renderer_ = SDL_CreateRenderer(win_, -1, SDL_RENDERER_SOFTWARE);
-    if (!renderer_) throw PlatformError(std::string("cannot draw in the window: ") + SDL_GetError());
-    SDL_RenderSetLogicalSize(renderer_, Window::kWidth, Window::kHeight);
-    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ABGR8888, SDL_TEXTUREACCESS_STREAMING, Window::kWidth,
-                                 Window::kHeight);
-    if (!texture_) throw PlatformError(std::string("cannot create the frame: ") + SDL_GetError());
     if (icon) {
         if (SDL_Surface* s = surface_of(*icon)) {
             SDL_SetWindowIcon(win_, s);
@@ -56,8 +52,6 @@ SdlHost::SdlHost(IRuntime& runtime, SdlKeyboardHook& keyboard, const Picture& ic
 
 SdlHost::~SdlHost() {
     for (auto& [_, c] : cursors_) SDL_FreeCursor(c);
-    if (texture_) SDL_DestroyTexture(texture_);
-    if (renderer_) SDL_DestroyRenderer(renderer_);
     if (win_) {
         if (fullscreen_) SDL_SetWindowFullscreen(win_, 0);
         SDL_DestroyWindow(win_);
@@ -112,23 +106,14 @@ void SdlHost::minimise() { SDL_MinimizeWindow(win_); }
 void SdlHost::handle_key(const SDL_Event& e) {
     const bool down = e.type == SDL_KEYDOWN;
     const int mod = e.key.keysym.mod;
-    const std::uint32_t vk = virtual_key_code(e.key.keysym.sym);
-    const bool alt_key = vk == 164 || vk == 165;
-    const bool alt_held = (mod & KMOD_ALT) != 0 || (down && alt_key);
+    const FilterKeyEvent fk = filter_key_event_of(down, e.key.keysym.sym, e.key.keysym.scancode, mod, e.key.timestamp);
     if (KeyFilter filter = keyboard_.filter()) {
-        KeyRecord record;
-        record.vk_code = vk;
-        record.scan_code = static_cast<std::uint32_t>(e.key.keysym.scancode);
-        record.flags = alt_held ? keymsg::kAltDownFlag : 0;
-        record.time = e.key.timestamp;
-        const std::int32_t message = alt_held ? (down ? keymsg::kSysKeyDown : keymsg::kSysKeyUp)
-                                              : (down ? keymsg::kKeyDown : keymsg::kKeyUp);
-        if (filter(0, message, &record) == -1) return;
+        if (filter(0, fk.message, &fk.record) == -1) return;
     }
     if (!down || !window_) return;
     InputEvent in;
     in.type = InputEvent::Type::KeyDown;
-    in.key = static_cast<int>(vk);
+    in.key = static_cast<int>(fk.record.vk_code);
     in.shift = shift_mask(mod);
     window_->route(in);
 }
@@ -167,8 +152,12 @@ void SdlHost::handle(const SDL_Event& e) {
             window_->invalidate_all();
         break;
     case SDL_QUIT:
-        // Only the exit question ends the program; a close request is ignored.
-        break;
+        // A close request of the window manager comes as SDL_WINDOWEVENT_CLOSE
+        // alone and is ignored: only the exit question ends the program. A
+        // quit event is therefore SIGINT or SIGTERM from outside the session;
+        // unwinding gives the display mode back before the process ends.
+        std::fprintf(stderr, "rainbowdrop: stopped from outside\n");
+        throw ProcessEnded{kStoppedFromOutside};
     default:
         break;
     }
@@ -192,20 +181,46 @@ void SdlHost::update_cursor(int x, int y) {
     shown_cursor_ = c.get();
 }
 
+// The frame goes straight to the window's surface, and only the part that
+// changed is sent to the display: a brush segment or a lit button costs a few
+// small rectangles, not a full-screen copy. When the display could not give
+// 1024 x 768, the whole frame is scaled into the middle of the screen.
 void SdlHost::render(bool force) {
     if (!window_) return;
-    if (!window_->dirty() && !force) return;
+    if (force) window_->invalidate_all();
+    if (!window_->dirty()) return;
     const auto t0 = std::chrono::steady_clock::now();
+    SDL_Surface* ws = SDL_GetWindowSurface(win_);
     const Rect r = window_->compose();
-    if (!r.empty()) {
+    if (!ws || r.empty()) return;
+    const std::uint32_t* frame = window_->frame().data();
+    if (ws->w == Window::kWidth && ws->h == Window::kHeight && ws->format->BytesPerPixel == 4) {
+        SDL_LockSurface(ws);
+        const SDL_PixelFormat* f = ws->format;
+        for (int y = r.y; y < r.y + r.h; ++y) {
+            const std::uint32_t* src = frame + static_cast<std::size_t>(y) * Window::kWidth + r.x;
+            auto* dst = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(ws->pixels) + y * ws->pitch) + r.x;
+            for (int x = 0; x < r.w; ++x) {
+                const std::uint32_t c = src[x];
+                dst[x] = ((c & 0xFFu) << f->Rshift) | (((c >> 8) & 0xFFu) << f->Gshift) | (((c >> 16) & 0xFFu) << f->Bshift);
+            }
+        }
+        SDL_UnlockSurface(ws);
         const SDL_Rect sr{r.x, r.y, r.w, r.h};
-        const std::uint32_t* src = window_->frame().data() + static_cast<std::size_t>(r.y) * Window::kWidth + r.x;
-        SDL_UpdateTexture(texture_, &sr, src, Window::kWidth * 4);
+        SDL_UpdateWindowSurfaceRects(win_, &sr, 1);
+    } else {
+        SDL_Surface* src = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(frame), Window::kWidth,
+                                                              Window::kHeight, 32, Window::kWidth * 4,
+                                                              SDL_PIXELFORMAT_ABGR8888);
+        if (!src) return;
+        const double scale = std::min(ws->w / double(Window::kWidth), ws->h / double(Window::kHeight));
+        const int w = static_cast<int>(Window::kWidth * scale), h = static_cast<int>(Window::kHeight * scale);
+        SDL_Rect dst{(ws->w - w) / 2, (ws->h - h) / 2, w, h};
+        SDL_FillRect(ws, nullptr, SDL_MapRGB(ws->format, 0, 0, 0));
+        SDL_BlitScaled(src, nullptr, ws, &dst);
+        SDL_FreeSurface(src);
+        SDL_UpdateWindowSurface(win_);
     }
-    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-    SDL_RenderPresent(renderer_);
     last_render_ms_ = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
 }
 

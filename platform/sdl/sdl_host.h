@@ -1,6 +1,6 @@
 #pragma once
 // The real window and its event loop: one borderless window, the composed
-// frame on a streaming texture, events waited for (no busy polling) and
+// frame on the window's surface, events waited for (no busy polling) and
 // routed through the toolkit, a render after each batch.
 #include <map>
 
@@ -55,8 +55,6 @@ private:
     Window* window_ = nullptr;
     SdlShell* shell_ = nullptr;
     SDL_Window* win_ = nullptr;
-    SDL_Renderer* renderer_ = nullptr;
-    SDL_Texture* texture_ = nullptr;
     std::map<const CursorImage*, SDL_Cursor*> cursors_;
     const CursorImage* shown_cursor_ = nullptr;
     bool fullscreen_ = false;
