@@ -1,0 +1,307 @@
+#!/usr/bin/python3
+"""Make the sounds and the music from the sources beside this script.
+
+    build.py --out ASSETS [--quiet]
+
+Writes into ASSETS/SOUND the twelve spoken colour names listed in voices.tsv
+(espeak-ng with our voice variant rainbow.voice, shaped with sox), FILL.WAV
+(a bright little bloop) and WIPE.WAV (a soft swoosh of about a second), all
+16-bit mono PCM at 22050 Hz, and ASSETS/MUSIC/001.MID compiled by abc2midi
+from tune.abc.  Prints the length and level of each sound unless --quiet.
+
+Levels: every sound is brought to the same short-term loudness, the swoosh a
+little under it, as loud as the peakiest of them allows with its peak at
+-1 dBFS, so that a colour name never sounds louder than the next one.
+
+The same sources always give the same bytes: sox runs in repeatable mode
+without dither, espeak-ng and abc2midi are deterministic, and the swoosh's
+noise comes from a seeded generator.
+"""
+import argparse
+import math
+import os
+import random
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+import wave
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+RATE = 22050
+
+# The voice: espeak-ng's American English spoken with our own variant,
+# rainbow.voice beside this script, unhurried for a small child.  Among the
+# stock voices and variants the soft female ones were the most intelligible
+# (every colour name told apart by a speech recogniser at several speeds);
+# the variant keeps their clarity with less breath hiss and a livelier melody.
+VARIANT = "rainbow"
+VOICE = "en-us+" + VARIANT
+SPEED = 140          # words a minute (espeak-ng's default is 175)
+PITCH = 55           # 0-99, espeak-ng's default is 50
+# An exclamation mark gives each word the bright, rising-falling tune of a
+# grown-up naming something for a child, instead of a flat statement.
+SPOKEN = "{}!"
+
+PEAK_CEILING_DB = -1.0
+TRIM_THRESHOLD = "-55d"
+EDGE_SECONDS = 0.02          # silence kept at each end
+LEVEL_OFFSET_DB = {"WIPE.WAV": -3.0}   # the swoosh sits under the voices
+
+SOX = ["sox", "-R", "-D", "-V1"]       # repeatable, no dither, errors only
+
+
+def run(cmd, **kw):
+    try:
+        return subprocess.run(cmd, check=True, capture_output=True, text=True, **kw)
+    except FileNotFoundError:
+        sys.exit(f"audio/build.py: {cmd[0]} is not installed")
+    except subprocess.CalledProcessError as e:
+        sys.exit(f"audio/build.py: {' '.join(cmd)} failed:\n{e.stderr}")
+
+
+def read_table():
+    rows = []
+    with open(os.path.join(HERE, "voices.tsv"), encoding="utf-8") as f:
+        for line in f:
+            line = line.rstrip("\n")
+            if not line.strip() or line.startswith("#"):
+                continue
+            name, word = line.split("\t")
+            rows.append((name, word))
+    return rows
+
+
+# ---------------------------------------------------------------------------
+# Samples in and out (16-bit mono)
+
+def read_samples(path):
+    with wave.open(path, "rb") as w:
+        assert w.getnchannels() == 1 and w.getsampwidth() == 2, path
+        data = w.readframes(w.getnframes())
+    return struct.unpack(f"<{len(data) // 2}h", data)
+
+
+def write_samples(path, samples):
+    with wave.open(path, "wb") as w:
+        w.setnchannels(1)
+        w.setsampwidth(2)
+        w.setframerate(RATE)
+        w.writeframes(struct.pack(f"<{len(samples)}h", *samples))
+
+
+def peak_db(samples):
+    return 20 * math.log10(max(1, max(abs(s) for s in samples)) / 32768.0)
+
+
+def loudness_db(path, tmp):
+    """Short-term loudness: the loudest 100 ms of the sound after a rough ear
+    weighting (rumble cut, presence lifted), in dB of full scale.  A whole-file
+    RMS would rate "light blue", with its pause, quieter than "red"."""
+    weighted = os.path.join(tmp, "weighted.wav")
+    run(SOX + [path, weighted, "highpass", "100", "treble", "+4", "1500"])
+    s = read_samples(weighted)
+    win, hop = RATE // 10, RATE // 100
+    acc = [0]
+    for v in s:
+        acc.append(acc[-1] + v * v)
+    best = max(acc[i + win] - acc[i] for i in range(0, max(1, len(s) - win), hop)) \
+        if len(s) > win else acc[-1]
+    return 10 * math.log10(max(best, 1) / min(win, len(s))) - 20 * math.log10(32768.0)
+
+
+# ---------------------------------------------------------------------------
+# The spoken colour names
+
+def espeak_data(tmp):
+    """A private espeak-ng data folder: the installed one, linked file by file,
+    plus our variant.  espeak-ng finds variants only inside its data folder."""
+    out = run(["espeak-ng", "--version"]).stdout
+    if "Data at:" not in out:
+        sys.exit("audio/build.py: cannot tell where espeak-ng keeps its data")
+    system = out.split("Data at:")[1].strip()
+    root = os.path.join(tmp, "espeak")
+    data = os.path.join(root, "espeak-ng-data")
+    os.makedirs(os.path.join(data, "voices", "!v"))
+    for entry in os.listdir(system):
+        if entry != "voices":
+            os.symlink(os.path.join(system, entry), os.path.join(data, entry))
+    for entry in os.listdir(os.path.join(system, "voices")):
+        if entry != "!v":
+            os.symlink(os.path.join(system, "voices", entry), os.path.join(data, "voices", entry))
+    shutil.copyfile(os.path.join(HERE, VARIANT + ".voice"), os.path.join(data, "voices", "!v", VARIANT))
+    return root
+
+
+def make_voice(word, dest, tmp, espeak_root):
+    raw = os.path.join(tmp, "espeak.wav")
+    run(["espeak-ng", "--path=" + espeak_root, "-v", VOICE, "-s", str(SPEED), "-p", str(PITCH),
+         "-w", raw, SPOKEN.format(word)])
+    run(SOX + [raw, "-r", str(RATE), "-c", "1", "-b", "16", dest,
+               # Below 90 Hz is only rumble; above 7 kHz only the breath hiss.
+               "highpass", "90", "sinc", "-7000",
+               # Soften the synthetic buzz around 4 kHz and add a little chest.
+               "equalizer", "3800", "1.2q", "-4", "bass", "+3", "220",
+               # Even out loud vowels and soft consonants (2:1 above -30 dB).
+               "gain", "-n", "-3",
+               "compand", "0.005,0.12", "6:-80,-80,-30,-30,0,-15", "0", "-90", "0.005",
+               # A small, warm room, so the voice does not sound like a machine in a box.
+               "reverb", "15", "60", "25", "100", "0", "-8",
+               *trim_and_fade(0.06)])
+
+
+def trim_and_fade(fade_out=0.03):
+    """sox effects: cut the silence at both ends, fade the end out (the cut
+    would otherwise click, and espeak-ng stops a vowel rather suddenly), ease
+    the first 5 ms in, keep a little silence."""
+    return ["silence", "1", "0.005", TRIM_THRESHOLD,
+            "reverse", "silence", "1", "0.005", TRIM_THRESHOLD,
+            "fade", "t", str(fade_out), "reverse",
+            "fade", "t", "0.005",
+            "pad", str(EDGE_SECONDS), str(EDGE_SECONDS)]
+
+
+# ---------------------------------------------------------------------------
+# The fill sound: two quick rising drops, the second higher, over a faint
+# splash of filtered noise.
+
+def make_fill(dest, tmp):
+    def part(name, *effects):
+        path = os.path.join(tmp, name)
+        run(SOX + ["-n", "-r", str(RATE), "-c", "1", "-b", "16", path, *effects])
+        return path
+
+    drop1 = part("drop1.wav", "synth", "0.10", "sine", "420/1250",
+                 "fade", "q", "0.003", "0.10", "0.08", "vol", "0.72")
+    body1 = part("body1.wav", "synth", "0.10", "sine", "840/2500",
+                 "fade", "q", "0.003", "0.10", "0.08", "vol", "0.10")
+    drop2 = part("drop2.wav", "synth", "0.12", "sine", "640/1800",
+                 "fade", "q", "0.003", "0.12", "0.10", "vol", "0.45", "pad", "0.085", "0")
+    splash = part("splash.wav", "synth", "0.16", "pinknoise",
+                  "highpass", "1800", "lowpass", "6000",
+                  "fade", "p", "0.004", "0.16", "0.14", "vol", "0.15")
+    run(SOX + ["-m", drop1, body1, drop2, splash, dest,
+               "reverb", "20", "50", "30", "100", "0", "-8", *trim_and_fade()])
+
+
+# ---------------------------------------------------------------------------
+# The wipe sound: noise through a resonant band-pass filter whose centre
+# glides up and back down, under a swell-and-fade envelope.
+
+WIPE_SECONDS = 1.0
+WIPE_SEED = 20240607
+
+
+def wipe_samples():
+    rnd = random.Random(WIPE_SEED)
+    n = int(WIPE_SECONDS * RATE)
+    out = []
+    low = band = 0.0          # state-variable filter
+    low2 = band2 = 0.0        # a second one an octave up, for air
+    pink = 0.0
+    damp = 1.0 / 2.5          # 1/Q: enough resonance to hear the glide, still soft
+    for i in range(n):
+        t = i / n
+        # Centre: 450 Hz up to 2400 Hz at 55 %, easing back to 1300 Hz.
+        if t < 0.55:
+            u = t / 0.55
+            fc = 450.0 * (2400.0 / 450.0) ** (0.5 - 0.5 * math.cos(math.pi * u))
+        else:
+            u = (t - 0.55) / 0.45
+            fc = 2400.0 * (1300.0 / 2400.0) ** (0.5 - 0.5 * math.cos(math.pi * u))
+        white = rnd.uniform(-1.0, 1.0)
+        pink = 0.97 * pink + 0.03 * white * 4.0    # tilt towards low hiss
+        x = 0.85 * pink + 0.15 * white
+        f = 2.0 * math.sin(math.pi * fc / RATE)
+        low += f * band
+        high = x - low - damp * band
+        band += f * high
+        f2 = 2.0 * math.sin(math.pi * min(2.0 * fc, 0.2 * RATE) / RATE)
+        low2 += f2 * band2
+        high2 = x - low2 - damp * band2
+        band2 += f2 * high2
+        # Swell over the first 45 %, fade over the rest, both smooth.
+        env = math.sin(0.5 * math.pi * t / 0.45) ** 2 if t < 0.45 else \
+            math.cos(0.5 * math.pi * (t - 0.45) / 0.55) ** 2
+        out.append(env * (band + 0.25 * band2))
+    scale = 0.5 * 32767.0 / max(abs(v) for v in out)
+    return [int(round(v * scale)) for v in out]
+
+
+def make_wipe(dest, tmp):
+    raw = os.path.join(tmp, "swoosh.wav")
+    write_samples(raw, wipe_samples())
+    run(SOX + [raw, dest, "sinc", "-5000", "reverb", "30", "50", "60", "100", "0", "-8",
+               *trim_and_fade()])
+
+
+# ---------------------------------------------------------------------------
+# Levels
+
+def level_all(made, sound_dir, tmp):
+    """made: list of (file name, path before levelling).  Writes each into
+    sound_dir at the common loudness; returns {name: (loudness, peak, gain)}."""
+    stats = {}
+    for name, path in made:
+        stats[name] = (loudness_db(path, tmp), peak_db(read_samples(path)))
+    # The highest common loudness at which no file's peak passes the ceiling.
+    target = min(loud + (PEAK_CEILING_DB - peak) - LEVEL_OFFSET_DB.get(name, 0.0)
+                 for name, (loud, peak) in stats.items())
+    result = {}
+    for name, path in made:
+        loud, peak = stats[name]
+        gain = target + LEVEL_OFFSET_DB.get(name, 0.0) - loud
+        dest = os.path.join(sound_dir, name)
+        run(SOX + [path, dest, "gain", f"{gain:.3f}"])
+        result[name] = (loud + gain, peak + gain, gain)
+    return result
+
+
+# ---------------------------------------------------------------------------
+# Music
+
+def make_music(dest, tmp):
+    out = os.path.join(tmp, "tune.mid")
+    r = run(["abc2midi", os.path.join(HERE, "tune.abc"), "-o", out])
+    problems = [l for l in (r.stdout + r.stderr).splitlines()
+                if "error" in l.lower() or "warning" in l.lower()]
+    if problems:
+        sys.exit("audio/build.py: abc2midi complains about tune.abc:\n" + "\n".join(problems))
+    shutil.copyfile(out, dest)
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    ap.add_argument("--out", required=True, help="the assets folder")
+    ap.add_argument("--quiet", action="store_true", help="print nothing on success")
+    args = ap.parse_args()
+    sound_dir = os.path.join(args.out, "SOUND")
+    music_dir = os.path.join(args.out, "MUSIC")
+    os.makedirs(sound_dir, exist_ok=True)
+    os.makedirs(music_dir, exist_ok=True)
+
+    with tempfile.TemporaryDirectory(prefix="rd-audio-") as tmp:
+        made = []
+        espeak_root = espeak_data(tmp)
+        for name, word in read_table():
+            path = os.path.join(tmp, "v-" + name)
+            make_voice(word, path, tmp, espeak_root)
+            made.append((name, path))
+        for name, maker in (("FILL.WAV", make_fill), ("WIPE.WAV", make_wipe)):
+            path = os.path.join(tmp, "e-" + name)
+            maker(path, tmp)
+            made.append((name, path))
+        levels = level_all(made, sound_dir, tmp)
+        make_music(os.path.join(music_dir, "001.MID"), tmp)
+
+    if not args.quiet:
+        for name, (loud, peak, gain) in levels.items():
+            secs = len(read_samples(os.path.join(sound_dir, name))) / RATE
+            print(f"audio: SOUND/{name:15s} {secs:5.3f} s  loudness {loud:6.2f} dB  "
+                  f"peak {peak:6.2f} dBFS  (gain {gain:+.2f} dB)")
+        print("audio: MUSIC/001.MID from tune.abc")
+
+
+if __name__ == "__main__":
+    main()
