@@ -18,4 +18,5 @@ inline constexpr std::int32_t kKeyUp = 257;
 inline constexpr std::int32_t kSysKeyDown = 260;
 inline constexpr std::int32_t kSysKeyUp = 261;
 inline constexpr std::uint32_t kAltDownFlag = 0x20;
+inline constexpr std::uint32_t kUpFlag = 0x80;  // the event is a key-up
 }  // namespace keymsg

@@ -66,11 +66,13 @@ public:
     virtual void start_program(const std::string& path) = 0;  // throws PlatformError
 };
 
-// The default printer, no dialog. Throws PlatformError when nothing can print.
+// The default printer, no dialog: the picture at its natural size (96 pixels
+// an inch) at the top-left of the page, in colour when asked. Throws
+// PlatformError when nothing can print.
 class IPrinter {
 public:
     virtual ~IPrinter() = default;
-    virtual void print_picture(const PictureData& picture, bool landscape) = 0;
+    virtual void print_picture(const PictureData& picture, bool colour) = 0;
 };
 
 class IRuntime {

@@ -44,19 +44,21 @@ void FormaMain::glavni_ekran_odmrznut() {
     });
 }
 
-// Back is frozen with the thumbnails: left clickable under a panel, it would
-// leave the next gallery with thumbnails that ignore every click.
+// Back is frozen with the thumbnails. Left clickable under a panel, it would
+// switch to the colouring screen behind the panel's back, and closing the
+// panel would then unfreeze the wrong screen: the next gallery would show
+// thumbnails that ignore every click.
 void FormaMain::galerijski_ekran_zamrznut() {
     trap([&] {
-        for (int n = 1; n <= ctl::kThumbnailCount; ++n) Galerija(n).set_enabled(false);
         Back.set_enabled(false);
+        for (int n = 1; n <= ctl::kThumbnailCount; ++n) Galerija(n).set_enabled(false);
     });
 }
 
 void FormaMain::galerijski_ekran_odmrznut() {
     trap([&] {
-        for (int n = 1; n <= ctl::kThumbnailCount; ++n) Galerija(n).set_enabled(true);
         Back.set_enabled(true);
+        for (int n = 1; n <= ctl::kThumbnailCount; ++n) Galerija(n).set_enabled(true);
     });
 }
 

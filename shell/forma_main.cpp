@@ -1,5 +1,7 @@
 #include "shell/forma_main.h"
 
+#include <map>
+
 #include "platform/asset_path.h"
 #include "platform/embedded.h"
 #include "platform/errors.h"
@@ -12,23 +14,21 @@ Picture embedded_picture(IPictures& pictures, std::string_view name) {
 }
 
 Window& build_window(Window& window, IPictures& pictures) {
+    // Each pointer image is decoded once and shared by every box that shows it.
+    std::map<PointerKind, Cursor> pointers;
+    for (const PointerDefinition& p : kPointerDefinitions)
+        pointers[p.kind] = std::make_shared<CursorImage>(CursorImage{embedded_picture(pictures, p.image), p.hot_x, p.hot_y});
     for (const ControlDefinition& d : kWindowDefinition) {
         const Rect r{d.left, d.top, d.width, d.height};
         PictureBox& box = d.id == ctl::Slika ? window.add_canvas(d.id, std::string(d.name), r, d.background, d.focus_order)
                                              : window.add_box(d.id, std::string(d.name), r, d.background, d.focus_order);
         if (!d.initial_picture.empty()) box.set_picture(embedded_picture(pictures, d.initial_picture));
         box.set_visible(d.visible);
-        for (const PointerDefinition& p : kPointerDefinitions)
-            if (p.kind == d.pointer)
-                box.set_cursor(std::make_shared<CursorImage>(
-                    CursorImage{embedded_picture(pictures, p.image), p.hot_x, p.hot_y}));
+        if (auto it = pointers.find(d.pointer); it != pointers.end()) box.set_cursor(it->second);
     }
     window.set_stacking_front_to_back({kStackingFrontToBack.begin(), kStackingFrontToBack.end()});
     window.set_background(embedded_picture(pictures, kWindowBackgroundPicture));
-    for (const PointerDefinition& p : kPointerDefinitions)
-        if (p.kind == PointerKind::Arrow)
-            window.set_window_cursor(std::make_shared<CursorImage>(
-                CursorImage{embedded_picture(pictures, p.image), p.hot_x, p.hot_y}));
+    window.set_window_cursor(pointers.at(PointerKind::Arrow));
     window.add_timer(ctl::tmrRepeat, kRepeatTimerIntervalMs);
     return window;
 }

@@ -272,6 +272,8 @@ public:
 
     // Set while SaveAndPrint runs, so that a held Ctrl+P queues no second job.
     bool printing_in_progress = false;
+    // The wipe's generator is seeded from the clock once a run.
+    bool wipe_generator_seeded = false;
 };
 
 // Waits three seconds on the monotonic clock while handling every event.

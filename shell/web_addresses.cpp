@@ -1,6 +1,6 @@
 #include "shell/web_addresses.h"
 
-#include <cctype>
+#include <string_view>
 
 #ifndef RAINBOWDROP_PRODUCT_URL
 #define RAINBOWDROP_PRODUCT_URL ""
@@ -11,13 +11,34 @@
 
 namespace {
 
-// A file address for a page beside the program; the path is percent-encoded
-// so that folders with spaces or non-ASCII letters still open.
-std::string shipped_page(const std::string& app_folder, const char* page) {
+// A configured address must be complete: a scheme, a colon, and the rest.
+constexpr bool full_address_or_empty(std::string_view url) {
+    if (url.empty()) return true;
+    const std::size_t colon = url.find(':');
+    if (colon == std::string_view::npos || colon == 0 || colon + 1 == url.size()) return false;
+    for (std::size_t i = 0; i < colon; ++i) {
+        const char c = url[i];
+        const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        const bool digit = c >= '0' && c <= '9';
+        if (!letter && (i == 0 || (!digit && c != '+' && c != '-' && c != '.'))) return false;
+    }
+    return true;
+}
+static_assert(full_address_or_empty(RAINBOWDROP_PRODUCT_URL),
+              "RAINBOWDROP_PRODUCT_URL needs its scheme, e.g. https://example.org/rainbow-drop/");
+static_assert(full_address_or_empty(RAINBOWDROP_MAKER_URL),
+              "RAINBOWDROP_MAKER_URL needs its scheme, e.g. https://example.org/");
+
+}  // namespace
+
+// The path is percent-encoded so that folders with spaces or non-ASCII
+// letters still open.
+std::string shipped_page_address(const std::string& app_folder, const char* page) {
     static const char* hex = "0123456789ABCDEF";
     std::string url = "file://";
     for (unsigned char c : app_folder + page) {
-        if (std::isalnum(c) || c == '/' || c == '-' || c == '_' || c == '.' || c == '~') {
+        const bool ascii_alnum = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        if (ascii_alnum || c == '/' || c == '-' || c == '_' || c == '.' || c == '~') {
             url += static_cast<char>(c);
         } else {
             url += '%';
@@ -28,9 +49,11 @@ std::string shipped_page(const std::string& app_folder, const char* page) {
     return url;
 }
 
+namespace {
+
 std::string configured_or(const char* configured, const std::string& app_folder, const char* page) {
     const std::string url = configured;
-    return url.empty() ? shipped_page(app_folder, page) : url;
+    return url.empty() ? shipped_page_address(app_folder, page) : url;
 }
 
 }  // namespace

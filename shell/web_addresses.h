@@ -5,4 +5,6 @@
 #include <string>
 
 std::string product_web_address(const std::string& app_folder);
+// The file address of a page in the program folder (app_folder ends in '/').
+std::string shipped_page_address(const std::string& app_folder, const char* page);
 std::string maker_web_address(const std::string& app_folder);

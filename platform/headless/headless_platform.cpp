@@ -69,6 +69,16 @@ void HeadlessMusic::close() {
     playing = false;
 }
 
+void HeadlessShell::open_url(const std::string& url) {
+    note(log, "open " + url);
+    urls.push_back(url);
+}
+
+void HeadlessShell::minimise_window() {
+    note(log, "minimise window");
+    ++minimised;
+}
+
 void HeadlessShell::start_program(const std::string& path) {
     note(log, "start " + path);
     struct stat st {};
@@ -77,11 +87,11 @@ void HeadlessShell::start_program(const std::string& path) {
     started.push_back(path);
 }
 
-void HeadlessPrinter::print_picture(const PictureData& picture, bool is_landscape) {
+void HeadlessPrinter::print_picture(const PictureData& picture, bool in_colour) {
     note(log, "print");
     if (!available) throw PlatformError("no default printer");
     printed.push_back(picture);
-    landscape.push_back(is_landscape);
+    colour.push_back(in_colour);
 }
 
 std::int64_t HeadlessRuntime::file_length(const std::string& path) {

@@ -62,8 +62,8 @@ struct HeadlessMusic : IMusicEngine {
 };
 
 struct HeadlessShell : IShell {
-    void open_url(const std::string& url) override { urls.push_back(url); }
-    void minimise_window() override { ++minimised; }
+    void open_url(const std::string& url) override;
+    void minimise_window() override;
     void start_program(const std::string& path) override;  // fails unless an executable file
     std::vector<std::string> urls;
     std::vector<std::string> started;
@@ -72,10 +72,10 @@ struct HeadlessShell : IShell {
 };
 
 struct HeadlessPrinter : IPrinter {
-    void print_picture(const PictureData& picture, bool landscape) override;
+    void print_picture(const PictureData& picture, bool colour) override;
     bool available = true;
     std::vector<PictureData> printed;
-    std::vector<bool> landscape;
+    std::vector<bool> colour;
     std::vector<std::string>* log = nullptr;
 };
 
@@ -108,7 +108,11 @@ public:
     void show_window(bool visible) override;
     void yield_events() override;
     void wait_events_until(double deadline) override;
-    void present_now() override { ++frames_presented; if (window_) window_->compose(); }
+    void present_now() override {
+        ++frames_presented;
+        if (window_) window_->compose();
+        if (on_present) on_present();
+    }
     void sleep_until(double deadline) override;
 
     // Queues input as a user would make it; it is handled by the next wait,
@@ -124,6 +128,8 @@ public:
     // Called once at each wait, with the clock at the start of the wait
     // (lets a test act "during" a three-second wait).
     std::function<void()> on_wait;
+    // Called after every frame presented outside the loop (lets a test watch a wipe).
+    std::function<void()> on_present;
 
 private:
     HeadlessRuntime& runtime_;

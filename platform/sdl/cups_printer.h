@@ -1,10 +1,11 @@
 #pragma once
 // Printing on the default CUPS destination, no dialog.
-// To be completed: libcups. Until then nothing is printed.
-#include "platform/errors.h"
 #include "platform/services.h"
 
 class CupsPrinter : public IPrinter {
 public:
-    void print_picture(const PictureData&, bool) override { throw PlatformError("printing is not available"); }
+    // One job: the picture at 96 pixels an inch from the top-left of the
+    // printable area. No default destination or no scheduler: PlatformError,
+    // and nothing is printed.
+    void print_picture(const PictureData& picture, bool colour) override;
 };

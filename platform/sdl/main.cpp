@@ -2,7 +2,9 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/embedded.h"
 #include "platform/errors.h"
@@ -14,15 +16,33 @@
 #include "screens/window_definition.h"
 #include "shell/forma_main.h"
 
+namespace {
+// With RAINBOWDROP_STARTUP_STAMP set, the wall-clock times (seconds since the
+// epoch) at which the load handler begins and ends go to standard error, so
+// that start-up can be timed from outside (bench/report). When it ends, the
+// colouring screen's first frame is on the display.
+void startup_stamp(const char* what) {
+    static const bool wanted = std::getenv("RAINBOWDROP_STARTUP_STAMP") != nullptr;
+    if (!wanted) return;
+    const auto since_epoch = std::chrono::system_clock::now().time_since_epoch();
+    std::fprintf(stderr, "rainbowdrop: %s %.6f\n", what, std::chrono::duration<double>(since_epoch).count());
+}
+}  // namespace
+
 int main(int, char**) {
     // Keep the full-screen window up when the focus goes (e.g. to the browser).
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
     SDL_SetHint(SDL_HINT_GRAB_KEYBOARD, "1");
+    // A close request of the window manager must not turn into a quit event.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    // SDL would otherwise minimise a grabbed full-screen window on Alt+Tab.
+    SDL_SetHint(SDL_HINT_ALLOW_ALT_TAB_WHILE_GRABBED, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
         std::fprintf(stderr, "rainbowdrop: cannot start the display: %s\n", SDL_GetError());
         return 1;
     }
     IMG_Init(IMG_INIT_JPG | IMG_INIT_PNG);
+    open_sdl_audio();  // without an output the program runs silently
     int status = 0;
     try {
         SdlPictures pictures;
@@ -37,7 +57,9 @@ int main(int, char**) {
         FormaMain form(platform);
         host.attach(&form.window(), &shell);
         try {
+            startup_stamp("load begins");
             form.Form_Load();
+            startup_stamp("load ends");
             host.run();
         } catch (const ProcessEnded& e) {
             status = e.status;
@@ -48,6 +70,7 @@ int main(int, char**) {
         std::fprintf(stderr, "rainbowdrop: %s\n", e.what());
         status = 1;
     }
+    close_sdl_audio();
     IMG_Quit();
     SDL_Quit();
     return status;

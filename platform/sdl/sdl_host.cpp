@@ -39,6 +39,9 @@ int mouse_bit(int sdl_button) {
 
 SdlHost::SdlHost(IRuntime& runtime, SdlKeyboardHook& keyboard, const Picture& icon)
     : runtime_(runtime), keyboard_(keyboard) {
+    // The frame goes to the window through X shared memory: no GL context,
+    // which would cost tens of megabytes and a GPU round trip per change.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     win_ = SDL_CreateWindow("Rainbow Drop", 0, 0, Window::kWidth, Window::kHeight,
                             SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN);
     if (!win_) throw PlatformError(std::string("cannot open the window: ") + SDL_GetError());

@@ -28,7 +28,7 @@ public:
     void show_window(bool visible) override;
     void yield_events() override;
     void wait_events_until(double deadline) override;
-    void present_now() override { render(true); }
+    void present_now() override { render(false); }
     void sleep_until(double deadline) override;
 
     // IDisplay: exclusive full screen at 1024 x 768 where the display offers

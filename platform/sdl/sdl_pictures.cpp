@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <SDL_image.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 #include "platform/errors.h"
@@ -30,6 +31,17 @@ Picture from_surface(SDL_Surface* loaded, const std::string& what) {
     return p;
 }
 
+long long nanoseconds(const timespec& t) { return static_cast<long long>(t.tv_sec) * 1000000000LL + t.tv_nsec; }
+
+long long now_ns() {
+    timespec t{};
+    ::clock_gettime(CLOCK_REALTIME, &t);
+    return nanoseconds(t);
+}
+
+// Longer than a kernel tick at the slowest common rate (100 Hz).
+constexpr long long kTimestampGrainNs = 20'000'000;
+
 }  // namespace
 
 Picture SdlPictures::decode(std::span<const std::uint8_t> bytes) {
@@ -47,18 +59,29 @@ Picture SdlPictures::load_uncached(const std::string& path) {
 }
 
 Picture SdlPictures::load(const std::string& path) {
+    const long long looked_at = now_ns();
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || ::access(path.c_str(), R_OK) != 0) {
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
         cache_.erase(path);
         throw PictureLoadError("missing: " + path);
     }
-    const long long mtime = static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
+    const long long mtime = nanoseconds(st.st_mtim);
+    // The change time cannot be set back: a file rewritten in place with its
+    // old size and modification time (cp -p, tar) still shows as changed.
+    const long long ctime = nanoseconds(st.st_ctim);
+    const long long inode = static_cast<long long>(st.st_ino);
     auto it = cache_.find(path);
-    if (it != cache_.end() && it->second.size == st.st_size && it->second.mtime_ns == mtime &&
-        it->second.inode == static_cast<long long>(st.st_ino))
-        return it->second.picture;
+    if (it != cache_.end() && it->second.settled && it->second.size == st.st_size && it->second.mtime_ns == mtime &&
+        it->second.ctime_ns == ctime && it->second.inode == inode)
+        return it->second.picture;  // a change of permissions would have changed the change time
     cache_.erase(path);
+    if (::access(path.c_str(), R_OK) != 0) throw PictureLoadError("unreadable: " + path);
     Picture p = load_uncached(path);
-    cache_[path] = Entry{st.st_size, mtime, static_cast<long long>(st.st_ino), p};
+    // File time stamps come from a coarse clock (one kernel tick): a write
+    // within the same tick as the last change would leave every stamp as it
+    // is. Once a tick has surely passed before the look, any later write
+    // gets a later stamp.
+    const bool settled = looked_at - ctime > kTimestampGrainNs;
+    cache_[path] = Entry{st.st_size, mtime, ctime, inode, settled, p};
     return p;
 }

@@ -20,7 +20,11 @@ private:
     struct Entry {
         long long size;
         long long mtime_ns;
+        long long ctime_ns;
         long long inode;
+        // False while the file was so freshly written that another write of
+        // the same size could still get the same time stamps.
+        bool settled;
         Picture picture;
     };
     std::map<std::string, Entry> cache_;

@@ -55,20 +55,30 @@ e2e_window_manager() {
 # Starts the program and waits until start-up has finished (two waits of
 # three seconds). Extra environment may be given as NAME=value arguments.
 e2e_start() {
-    env SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" "$@" "$PROG/rainbowdrop" >"$E2E_TMP/stdout.log" 2>"$E2E_TMP/stderr.log" &
-    APP_PID=$!
+    rm -f "$E2E_TMP/app.status" "$E2E_TMP/app.pid"
+    # A small shell of its own waits for the program and records how it ended,
+    # so the status can be read from anywhere, command substitutions included.
+    (
+        env SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" "$@" "$PROG/rainbowdrop" >"$E2E_TMP/stdout.log" 2>"$E2E_TMP/stderr.log" &
+        echo $! >"$E2E_TMP/app.pid"
+        status=0
+        wait $! || status=$?
+        echo "$status" >"$E2E_TMP/app.status.tmp" && mv "$E2E_TMP/app.status.tmp" "$E2E_TMP/app.status"
+    ) &
+    for _ in $(seq 1 100); do [ -s "$E2E_TMP/app.pid" ] && break; sleep 0.02; done
+    APP_PID=$(cat "$E2E_TMP/app.pid")
     sleep "${E2E_STARTUP_WAIT:-7}"
     kill -0 "$APP_PID" 2>/dev/null || fail "the program ended during start-up: $(cat "$E2E_TMP/stderr.log")"
 }
 
-# Waits for the program to end; prints its exit status.
+# Waits for the program to end and prints its exit status ("running" if it
+# has not ended). It works in a command substitution too: the status comes
+# from a file the program's own shell writes, since a subshell cannot wait
+# for the program.
 e2e_wait_exit() {
-    local status=0
     for _ in $(seq 1 "${1:-100}"); do
-        if ! kill -0 "$APP_PID" 2>/dev/null; then
-            wait "$APP_PID" || status=$?
-            APP_PID=""
-            echo "$status"
+        if [ -s "$E2E_TMP/app.status" ]; then
+            cat "$E2E_TMP/app.status"
             return 0
         fi
         sleep 0.1

@@ -1,0 +1,177 @@
+#include "platform/sdl/sdl_audio.h"
+
+#include <SDL.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string_view>
+
+#include "platform/errors.h"
+
+namespace {
+// The one channel the effects share, so that each new one replaces the last.
+constexpr int kEffectChannel = 0;
+
+// A standard MIDI file, bare or in a RIFF wrapper. The synthesiser would take
+// anything and play silence, so the load checks what it was given.
+bool looks_like_midi(const std::string& path) {
+    char head[12] = {};
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return false;
+    const std::size_t n = std::fread(head, 1, sizeof head, f);
+    std::fclose(f);
+    const std::string_view h(head, n);
+    return h.substr(0, 4) == "MThd" || (n == 12 && h.substr(0, 4) == "RIFF" && h.substr(8, 4) == "RMID");
+}
+}  // namespace
+
+bool open_sdl_audio() {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        std::fprintf(stderr, "rainbowdrop: no sound output, playing silently (%s)\n", SDL_GetError());
+        return false;
+    }
+    Mix_Init(MIX_INIT_MID);
+    if (Mix_OpenAudio(kAudioRate, AUDIO_S16SYS, kAudioChannels, kAudioBufferFrames) != 0) {
+        std::fprintf(stderr, "rainbowdrop: no sound output, playing silently (%s)\n", Mix_GetError());
+        Mix_Quit();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    Mix_AllocateChannels(1);
+    return true;
+}
+
+bool sdl_audio_is_open() {
+    int rate = 0;
+    Uint16 format = 0;
+    int channels = 0;
+    return Mix_QuerySpec(&rate, &format, &channels) != 0;
+}
+
+void close_sdl_audio() {
+    if (!sdl_audio_is_open()) return;
+    Mix_HaltChannel(-1);
+    Mix_HaltMusic();
+    while (sdl_audio_is_open()) Mix_CloseAudio();
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+int mixer_music_volume(int hundredths_db) {
+    const double gain = std::pow(10.0, hundredths_db / 2000.0);
+    return static_cast<int>(std::clamp(std::lround(gain * MIX_MAX_VOLUME), 0L, static_cast<long>(MIX_MAX_VOLUME)));
+}
+
+bool identify_file(const std::string& path, FileIdentity& out) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || ::access(path.c_str(), R_OK) != 0) return false;
+    out.size = st.st_size;
+    out.mtime_ns = static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
+    out.inode = static_cast<long long>(st.st_ino);
+    return true;
+}
+
+// ---- Effects ----
+
+SdlSound::~SdlSound() {
+    if (sdl_audio_is_open()) Mix_HaltChannel(kEffectChannel);
+    for (auto& [path, entry] : cache_) Mix_FreeChunk(entry.chunk);
+}
+
+void SdlSound::play_async(const std::string& path) {
+    if (!sdl_audio_is_open()) return;
+    // Every request ends the effect in progress, even one that cannot play.
+    Mix_HaltChannel(kEffectChannel);
+    FileIdentity identity;
+    const bool readable = identify_file(path, identity);
+    auto it = cache_.find(path);
+    if (it != cache_.end() && (!readable || !(it->second.identity == identity))) {
+        Mix_FreeChunk(it->second.chunk);
+        cache_.erase(it);
+        it = cache_.end();
+    }
+    if (!readable) return;
+    if (it == cache_.end()) {
+        Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+        if (!chunk) return;  // not a sound: silence
+        it = cache_.emplace(path, Entry{identity, chunk}).first;
+    }
+    Mix_PlayChannel(kEffectChannel, it->second.chunk, 0);
+}
+
+// ---- Music ----
+
+SdlMusic::~SdlMusic() { close(); }
+
+void SdlMusic::open() {
+    // The mixer and its synthesiser are built once and kept: nothing to do
+    // here, and no output is no failure (the music is then silent).
+}
+
+void SdlMusic::set_volume(int hundredths_db) {
+    if (sdl_audio_is_open()) Mix_VolumeMusic(mixer_music_volume(hundredths_db));
+}
+
+void SdlMusic::load(const std::string& path) {
+    FileIdentity identity;
+    const bool readable = identify_file(path, identity);
+    // The very file, still waiting at its beginning: nothing to do.
+    if (readable && music_ && path == path_ && identity == identity_ && !stopped_part_way_) return;
+    load_fresh(path);
+}
+
+void SdlMusic::load_fresh(const std::string& path) {
+    FileIdentity identity;
+    if (!identify_file(path, identity)) throw PlatformError("cannot read the music file " + path);
+    if (!looks_like_midi(path)) throw PlatformError("not a MIDI file: " + path);
+    if (sdl_audio_is_open()) {
+        // Each music holds a synthesiser with its own copy of the sound font:
+        // the old one goes first, so that two never take memory at once.
+        if (music_) Mix_FreeMusic(music_);
+        music_ = Mix_LoadMUS(path.c_str());
+        if (!music_) throw PlatformError("cannot load the music file " + path + " (" + Mix_GetError() + ")");
+    }
+    path_ = path;
+    identity_ = identity;
+    stopped_part_way_ = false;
+}
+
+void SdlMusic::play() {
+    if (!sdl_audio_is_open()) return;
+    if (!music_) throw PlatformError("no music loaded");
+    if (Mix_PlayingMusic()) {
+        Mix_HaltMusic();
+        stopped_part_way_ = true;
+    }
+    if (stopped_part_way_) load_fresh(path_);
+    if (Mix_PlayMusic(music_, 0) != 0) throw PlatformError(std::string("cannot play the music: ") + Mix_GetError());
+}
+
+void SdlMusic::stop() {
+    if (!sdl_audio_is_open()) return;
+    if (!Mix_PlayingMusic()) return;
+    Mix_HaltMusic();
+    stopped_part_way_ = true;
+    // Ready the next start now, so that it is heard at once; if the file went
+    // away, the next load reports it.
+    try {
+        load_fresh(path_);
+    } catch (const PlatformError&) {
+    }
+}
+
+bool SdlMusic::is_playing() { return sdl_audio_is_open() && Mix_PlayingMusic() != 0; }
+
+void SdlMusic::close() {
+    if (music_) {
+        if (sdl_audio_is_open()) Mix_HaltMusic();
+        Mix_FreeMusic(music_);
+        music_ = nullptr;
+    }
+    path_.clear();
+    identity_ = {};
+    stopped_part_way_ = false;
+}

@@ -1,0 +1,123 @@
+#!/bin/bash
+# Ctrl+P in the real program saves the picture and prints it on a real CUPS
+# scheduler (our own cupsd with a PDF printer): the page shows the picture at
+# its natural size at the top-left with the painted colour. Without a printer
+# and without a scheduler it stays silent and still saves the picture.
+source "$(dirname "$0")/lib.sh" "$1"
+HERE=$(dirname "$0")
+command -v cupsd >/dev/null || fail "cupsd is not installed"
+
+# A scheduler of our own: its configuration, spool and socket in a folder the
+# filters (which run as lp) can reach; nothing of the system's is touched.
+CUPS_DIR=$(mktemp -d /tmp/rd-cups-XXXXXX)
+chmod 755 "$CUPS_DIR"
+CUPSD_PID=""
+PDF_DIR="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
+MARK="$CUPS_DIR/mark"
+print_cleanup() {
+    if [ -n "$CUPSD_PID" ]; then kill "$CUPSD_PID" 2>/dev/null || true; fi
+    # Only the pages this test printed.
+    [ -d "$PDF_DIR" ] && find "$PDF_DIR" -maxdepth 1 -name 'Rainbow_Drop*-job_*.pdf' -newer "$MARK" -delete 2>/dev/null
+    rm -rf "$CUPS_DIR"
+    e2e_cleanup
+}
+trap print_cleanup EXIT
+
+mkdir -p "$CUPS_DIR"/{conf,spool,cache,state,log}
+mkdir -m 1777 "$CUPS_DIR/tmp"
+cat >"$CUPS_DIR/conf/cups-files.conf" <<CONF
+ServerRoot $CUPS_DIR/conf
+RequestRoot $CUPS_DIR/spool
+TempDir $CUPS_DIR/tmp
+CacheDir $CUPS_DIR/cache
+StateDir $CUPS_DIR/state
+ErrorLog $CUPS_DIR/log/error_log
+AccessLog $CUPS_DIR/log/access_log
+PageLog $CUPS_DIR/log/page_log
+SystemGroup root
+CONF
+cat >"$CUPS_DIR/conf/cupsd.conf" <<CONF
+Listen $CUPS_DIR/cups.sock
+LogLevel info
+Browsing No
+WebInterface No
+DefaultAuthType None
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+CONF
+export CUPS_SERVER="$CUPS_DIR/cups.sock"
+unset PRINTER LPDEST
+cupsd -f -c "$CUPS_DIR/conf/cupsd.conf" -s "$CUPS_DIR/conf/cups-files.conf" >"$CUPS_DIR/log/cupsd.out" 2>&1 &
+CUPSD_PID=$!
+for _ in $(seq 1 100); do lpstat -r 2>/dev/null | grep -q "scheduler is running" && break; sleep 0.1; done
+lpstat -r | grep -q "scheduler is running" || fail "cupsd did not start: $(cat "$CUPS_DIR/log/cupsd.out")"
+lpadmin -p RainbowTest -v cups-pdf:/ -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null \
+    || fail "cannot add the PDF printer"
+lpadmin -d RainbowTest
+touch "$MARK"
+sleep 1.1  # so that pages printed from now on are newer than the mark
+
+new_pages() { [ -d "$PDF_DIR" ] && find "$PDF_DIR" -maxdepth 1 -name '*-job_*.pdf' -newer "$MARK" | sort; }
+SAVED="$PROG/MY_PICTURE/01.GIF"
+# Pixels that differ between two screenshots inside the printing notice's box.
+notice_diff() {
+    convert "$1" -crop 400x250+312+259 +repage "$E2E_TMP/box1.png"
+    convert "$2" -crop 400x250+312+259 +repage "$E2E_TMP/box2.png"
+    compare -metric AE "$E2E_TMP/box1.png" "$E2E_TMP/box2.png" null: 2>&1 || true
+}
+
+e2e_start
+read -r WX WY BX BY < <(/usr/bin/python3 "$HERE/find_area.py" "$PROG/PICTURE/01.GIF")
+click $((30 + WX)) $((29 + WY))
+shot "$E2E_TMP/coloured.png"
+expect_pixel "$E2E_TMP/coloured.png" $((30 + WX)) $((29 + WY)) "255,0,0" "the area is coloured"
+[ ! -e "$SAVED" ] || fail "a picture was saved before Ctrl+P"
+
+# ---- With the PDF printer ----
+xdotool key ctrl+p
+sleep 1
+shot "$E2E_TMP/notice.png"
+[ "$(notice_diff "$E2E_TMP/coloured.png" "$E2E_TMP/notice.png")" -gt 10000 ] || fail "no printing notice during the print"
+[ -z "$(new_pages)" ] || fail "a page was printed while the notice was still up"
+for _ in $(seq 1 150); do [ -n "$(new_pages)" ] && break; sleep 0.1; done
+PAGE_PDF=$(new_pages | head -1)
+[ -n "$PAGE_PDF" ] || fail "no page printed: $(grep -E '^E' "$CUPS_DIR/log/error_log" | tail -3)"
+sleep 0.5  # the PDF printer may still be writing it
+[ "$(new_pages | wc -l)" -eq 1 ] || fail "one Ctrl+P printed $(new_pages | wc -l) pages"
+shot "$E2E_TMP/printed.png"
+[ "$(notice_diff "$E2E_TMP/coloured.png" "$E2E_TMP/printed.png")" -eq 0 ] || fail "the notice is still shown after printing"
+/usr/bin/python3 "$HERE/print_check.py" saved "$E2E_TMP/coloured.png" "$SAVED" || fail "the saved picture"
+pdftoppm -r 96 -png -singlefile "$PAGE_PDF" "$E2E_TMP/page"
+/usr/bin/python3 "$HERE/print_check.py" page "$E2E_TMP/page.png" "$SAVED" "255,0,0" || fail "the printed page"
+echo "printed: $(basename "$PAGE_PDF"), $(identify -format '%wx%h' "$E2E_TMP/page.png") px at 96 dpi"
+
+# ---- A scheduler without printers, then no scheduler at all ----
+quiet_print() {  # what
+    rm -f "$SAVED"
+    local errors_before pages_before
+    errors_before=$(wc -c <"$E2E_TMP/stderr.log")
+    pages_before=$(new_pages | wc -l)
+    xdotool key ctrl+p
+    sleep 4.5
+    kill -0 "$APP_PID" 2>/dev/null || fail "$1: the program ended"
+    [ -e "$SAVED" ] || fail "$1: the picture was not saved"
+    /usr/bin/python3 "$HERE/print_check.py" saved "$E2E_TMP/coloured.png" "$SAVED" || fail "$1: the saved picture"
+    [ "$(new_pages | wc -l)" -eq "$pages_before" ] || fail "$1: a page was printed"
+    [ "$(wc -c <"$E2E_TMP/stderr.log")" -eq "$errors_before" ] || fail "$1: the program said something: $(tail -2 "$E2E_TMP/stderr.log")"
+    shot "$E2E_TMP/quiet.png"
+    [ "$(notice_diff "$E2E_TMP/coloured.png" "$E2E_TMP/quiet.png")" -eq 0 ] || fail "$1: the notice is still shown"
+}
+lpadmin -x RainbowTest
+quiet_print "no printer"
+kill "$CUPSD_PID"
+wait "$CUPSD_PID" 2>/dev/null || true
+CUPSD_PID=""
+quiet_print "no scheduler"
+echo "1 passed, 0 failed"
