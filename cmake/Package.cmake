@@ -1,6 +1,6 @@
-# The Debian package (cpack in the build folder):
-# rainbowdrop_<version>_amd64.deb with the program folder under
-# /opt/rainbowdrop, the command /usr/bin/rainbowdrop and a menu entry.
+# The Debian package (cpack in the build folder): rainbowdrop_<version>_amd64.deb
+# (the architecture is dpkg's) with the program folder under /opt/rainbowdrop,
+# the command /usr/bin/rainbowdrop and a menu entry.
 #
 # The desktop files have absolute destinations in a component of their own
 # that a plain `cmake --install --prefix DIR` leaves out, so that installing
@@ -37,7 +37,6 @@ set(CPACK_INSTALL_CMAKE_PROJECTS
   "${CMAKE_BINARY_DIR};${PROJECT_NAME};desktop;/")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE amd64)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Found with dpkg-shlibdeps on Debian 12; the sound font is the General MIDI

@@ -52,11 +52,12 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BUILD_DIR/CMakeCache.tx
 [ -n "$version" ] || fail "no project version in $BUILD_DIR/CMakeCache.txt"
 (cd "$BUILD_DIR" && CMAKE_BUILD_PARALLEL_LEVEL=2 cpack -B "$E2E_TMP/pkg" >"$E2E_TMP/cpack.log" 2>&1) \
     || fail "cpack failed: $(tail -5 "$E2E_TMP/cpack.log")"
-DEB="$E2E_TMP/pkg/${PKG}_${version}_amd64.deb"
+arch=$(dpkg --print-architecture)
+DEB="$E2E_TMP/pkg/${PKG}_${version}_${arch}.deb"
 [ -f "$DEB" ] || fail "cpack made $(cd "$E2E_TMP/pkg" && ls -- *.deb 2>/dev/null), not $(basename "$DEB")"
 [ "$(dpkg-deb -f "$DEB" Package)" = "$PKG" ] || fail "the package is not named $PKG"
 [ "$(dpkg-deb -f "$DEB" Version)" = "$version" ] || fail "the package's version is not $version"
-[ "$(dpkg-deb -f "$DEB" Architecture)" = amd64 ] || fail "the package is not for amd64"
+[ "$(dpkg-deb -f "$DEB" Architecture)" = "$arch" ] || fail "the package is not for $arch"
 
 # Every declared dependency must name real packages that satisfy it here,
 # where the program demonstrably runs: one alternative of each group installed.

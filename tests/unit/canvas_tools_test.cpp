@@ -12,34 +12,37 @@ constexpr int kCanvasLeft = 30, kCanvasTop = 29;
 class Canvas : public ::testing::Test {
 protected:
     void SetUp() override { app.start(); }
-    // A white pixel of the drawing whose region does not touch the sheet's edge.
+    // A white pixel of the drawing whose region does not touch the sheet's
+    // edge: label the white areas once, keep the first enclosed one.
     std::pair<int, int> enclosed_white() {
         const PixelBuffer& img = app.f().Slika.image();
-        for (int y = 5; y < img.height - 5; y += 3)
-            for (int x = 5; x < img.width - 5; x += 3) {
-                if (img.at(x, y) != kWhite) continue;
-                PixelBuffer probe = img;
-                // flood on a copy to see whether the area is enclosed
-                std::vector<std::pair<int, int>> stack{{x, y}};
-                bool edge = false;
-                probe.at(x, y) = 1;
-                while (!stack.empty() && !edge) {
-                    auto [cx, cy] = stack.back();
-                    stack.pop_back();
-                    const int nx[4] = {cx + 1, cx - 1, cx, cx}, ny[4] = {cy, cy, cy + 1, cy - 1};
-                    for (int i = 0; i < 4; ++i) {
-                        if (!probe.inside(nx[i], ny[i])) {
-                            edge = true;
-                            break;
-                        }
-                        if (probe.at(nx[i], ny[i]) == kWhite) {
-                            probe.at(nx[i], ny[i]) = 1;
-                            stack.push_back({nx[i], ny[i]});
-                        }
+        std::vector<int> label(img.pixels.size(), 0);
+        int next = 0;
+        for (int start = 0; start < static_cast<int>(img.pixels.size()); ++start) {
+            if (label[start] || img.pixels[start] != kWhite) continue;
+            ++next;
+            bool edge = false;
+            std::vector<int> stack{start}, members;
+            label[start] = next;
+            while (!stack.empty()) {
+                const int i = stack.back();
+                stack.pop_back();
+                members.push_back(i);
+                const int x = i % img.width, y = i / img.width;
+                if (x == 0 || y == 0 || x == img.width - 1 || y == img.height - 1) edge = true;
+                const int nb[4] = {x > 0 ? i - 1 : -1, x + 1 < img.width ? i + 1 : -1, y > 0 ? i - img.width : -1,
+                                   y + 1 < img.height ? i + img.width : -1};
+                for (int j : nb)
+                    if (j >= 0 && !label[j] && img.pixels[j] == kWhite) {
+                        label[j] = next;
+                        stack.push_back(j);
                     }
-                }
-                if (!edge) return {x, y};
             }
+            if (!edge && members.size() > 200) {
+                const int i = members[members.size() / 2];
+                return {i % img.width, i / img.width};
+            }
+        }
         ADD_FAILURE() << "drawing 1 has no enclosed white area";
         return {0, 0};
     }
