@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/asset_path.h"
 #include "platform/embedded.h"
 #include "platform/errors.h"
 #include "platform/sdl/cups_printer.h"
@@ -60,6 +61,7 @@ int main(int, char**) {
             startup_stamp("load begins");
             form.Form_Load();
             startup_stamp("load ends");
+            music.preload(map_asset_path(form.AppFolder + "\\MUSIC\\001.MID"));
             host.run();
         } catch (const ProcessEnded& e) {
             status = e.status;

@@ -1,5 +1,7 @@
 #include "platform/sdl/sdl_audio.h"
 
+#include <malloc.h>
+
 #include <SDL.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -130,7 +132,13 @@ void SdlMusic::load_fresh(const std::string& path) {
     if (sdl_audio_is_open()) {
         // Each music holds a synthesiser with its own copy of the sound font:
         // the old one goes first, so that two never take memory at once.
-        if (music_) Mix_FreeMusic(music_);
+        if (music_) {
+            Mix_FreeMusic(music_);
+            music_ = nullptr;
+            // Hand the freed synthesiser's memory back, so that switching the
+            // music on and off for hours does not grow the program.
+            malloc_trim(0);
+        }
         music_ = Mix_LoadMUS(path.c_str());
         if (!music_) throw PlatformError("cannot load the music file " + path + " (" + Mix_GetError() + ")");
     }
@@ -159,6 +167,13 @@ void SdlMusic::stop() {
     // away, the next load reports it.
     try {
         load_fresh(path_);
+    } catch (const PlatformError&) {
+    }
+}
+
+void SdlMusic::preload(const std::string& path) {
+    try {
+        if (!music_) load_fresh(path);
     } catch (const PlatformError&) {
     }
 }

@@ -71,6 +71,10 @@ public:
     void stop() override;
     bool is_playing() override;
     void close() override;
+    // Loads the tune ahead of the first click, so that it is heard at once
+    // (the sound font takes a few hundred milliseconds to read). Silent on
+    // any failure: the click then meets it as usual.
+    void preload(const std::string& path);
 
 private:
     // Loads path anew, replacing the music held. Throws PlatformError.

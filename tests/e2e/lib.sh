@@ -32,18 +32,22 @@ e2e_program_folder() {
 
 # A private X server at exactly 1024 x 768, the program's screen size.
 e2e_display() {
-    local n
-    for n in $(seq 140 199); do
-        if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then break; fi
-    done
-    Xvfb ":$n" -screen 0 "${E2E_SCREEN:-1024x768x24}" -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 &
+    # Xvfb picks a free display number itself and writes it to the given
+    # descriptor, so tests running side by side never race for one.
+    Xvfb -displayfd 7 -screen 0 "${E2E_SCREEN:-1024x768x24}" -nolisten tcp \
+        7>"$E2E_TMP/display" >"$E2E_TMP/xvfb.log" 2>&1 &
     XVFB_PID=$!
-    export DISPLAY=":$n"
+    for _ in $(seq 1 200); do
+        [ -s "$E2E_TMP/display" ] && break
+        sleep 0.05
+    done
+    [ -s "$E2E_TMP/display" ] || fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
+    export DISPLAY=":$(tr -d '[:space:]' <"$E2E_TMP/display")"
     for _ in $(seq 1 100); do
         xdpyinfo >/dev/null 2>&1 && return 0
         sleep 0.05
     done
-    fail "Xvfb did not start"
+    fail "Xvfb did not answer on $DISPLAY"
 }
 
 e2e_window_manager() {

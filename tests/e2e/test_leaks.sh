@@ -15,7 +15,7 @@ command -v valgrind >/dev/null || fail "valgrind is not installed"
 # Software rendering keeps the run short (Mesa's rasteriser under valgrind is slow).
 env SDL_AUDIODRIVER=dummy SDL_RENDER_DRIVER=software \
     valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite --errors-for-leak-kinds=definite \
-    --num-callers=30 --suppressions="$here/valgrind.supp" --xml=yes --xml-file="$E2E_TMP/memcheck.%p.xml" \
+    --num-callers=40 --keep-debuginfo=yes --suppressions="$here/valgrind.supp" --xml=yes --xml-file="$E2E_TMP/memcheck.%p.xml" \
     --log-file="$E2E_TMP/memcheck.log" "$PROG/rainbowdrop" >"$E2E_TMP/stdout.log" 2>"$E2E_TMP/stderr.log" &
 APP_PID=$!
 program_pid=$APP_PID
@@ -48,12 +48,13 @@ sleep 1
 click 421 434        # Da
 # Waited for here, not in a subshell: valgrind's leak search at the end takes
 # a while, and the exit status is read from the process itself.
-( sleep 150; kill "$APP_PID" 2>/dev/null ) &
-guard=$!
+for _ in $(seq 1 1500); do
+    kill -0 "$APP_PID" 2>/dev/null || break
+    sleep 0.1
+done
 status=0
 wait "$APP_PID" || status=$?
 APP_PID=""
-kill "$guard" 2>/dev/null || true
 [ "$status" = 0 ] || fail "exit status $status under valgrind, expected 0: $(tail -20 "$E2E_TMP/memcheck.log")"
 
 # Count the errors that have a frame in our code: the program itself, not a library.

@@ -32,9 +32,19 @@ switches() {  # count (even: the music ends as it started)
     done
 }
 
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$APP_PID/stat"; }
+# Until the program has worked through the input queued for it: a second in
+# which it used (almost) no processor time.
 settle() {
-    sleep 3
-    kill -0 "$APP_PID" 2>/dev/null || fail "the program ended: $(tail -5 "$E2E_TMP/stderr.log")"
+    local before after
+    for _ in $(seq 1 120); do
+        kill -0 "$APP_PID" 2>/dev/null || fail "the program ended: $(tail -5 "$E2E_TMP/stderr.log")"
+        before=$(cpu_ticks)
+        sleep 1
+        after=$(cpu_ticks)
+        [ $((after - before)) -le 2 ] && return 0
+    done
+    fail "the program did not come to rest"
 }
 
 # Warm-up: every picture, the music engine and the allocator's pools in use.

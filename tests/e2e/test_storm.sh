@@ -124,9 +124,16 @@ for b in $held; do cmd+=(mouseup "$b"); done
 flush
 echo "storm: $events events in $batch_no batches"
 
-# Let the queued input, any wipe and any print notice run out.
-sleep 5
-kill -0 "$APP_PID" 2>/dev/null || fail "the program ended after the storm (seed $seed)"
+# Let the queued input, any wipe and any print notice run out: the program
+# comes to rest (the music, if the storm left it on, takes little).
+sleep 3
+for _ in $(seq 1 60); do
+    kill -0 "$APP_PID" 2>/dev/null || fail "the program ended after the storm (seed $seed)"
+    before=$(awk '{print $14 + $15}' "/proc/$APP_PID/stat")
+    sleep 1
+    after=$(awk '{print $14 + $15}' "/proc/$APP_PID/stat")
+    [ $((after - before)) -le 20 ] && break
+done
 
 # Back to a state where Ctrl+X reaches the program: the colouring screen
 # (Back), no exit panel (Ne), no information panel (Zatvori). Where one of
