@@ -1,6 +1,7 @@
 // Picture loading of arbitrary bytes through our loader: it either gives a
 // whole picture or throws PictureLoadError. Anything else (a crash, another
-// exception, a picture whose pixels do not match its size) is a finding.
+// exception, a picture whose pixels do not match its size) is a finding. (A
+// header may declare an empty picture; the toolkit draws one as nothing.)
 //
 // A header may claim any size, and the decoder then asks for that much
 // memory. Here SDL's allocations beyond a generous cap fail, as they do on a
@@ -40,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static SdlPictures decoder;
     try {
         const Picture p = decoder.decode(std::span<const std::uint8_t>(data, size));
-        if (!p || p->width <= 0 || p->height <= 0 ||
+        if (!p || p->width < 0 || p->height < 0 ||
             p->pixels.size() != static_cast<std::size_t>(p->width) * static_cast<std::size_t>(p->height)) {
             std::fprintf(stderr, "FINDING: a picture whose pixels do not match its size\n");
             std::abort();

@@ -141,12 +141,17 @@ TEST(PictureCache, AFileWrittenMomentsAgoIsDecodedAgainUntilItSettles) {
     if (std::chrono::steady_clock::now() - written < std::chrono::milliseconds(10)) {
         EXPECT_EQ(decoder.decodes(), 2u) << "a write within the same clock tick would leave every stamp unchanged";
     }
+    // Once the file has settled it is decoded at most once more (whether the
+    // last load still counted it as fresh depends on the machine's timing),
+    // and then never again while it stays unchanged.
     const std::size_t fresh_decodes = decoder.decodes();
     let_files_settle();
     decoder.load(path);
+    const std::size_t settled = decoder.decodes();
+    EXPECT_LE(settled, fresh_decodes + 1);
     decoder.load(path);
     decoder.load(path);
-    EXPECT_EQ(decoder.decodes(), fresh_decodes + 1);
+    EXPECT_EQ(decoder.decodes(), settled);
 }
 
 }  // namespace
