@@ -134,6 +134,8 @@ for _ in $(seq 1 60); do
     after=$(awk '{print $14 + $15}' "/proc/$APP_PID/stat")
     [ $((after - before)) -le 20 ] && break
 done
+# A print notice waits idly: let one that started last run out too.
+sleep 3.5
 
 # Back to a state where Ctrl+X reaches the program: the colouring screen
 # (Back), no exit panel (Ne), no information panel (Zatvori). Where one of

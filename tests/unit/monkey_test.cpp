@@ -543,7 +543,9 @@ TEST_P(MonkeyStorm, KeepsEveryInvariantAfterEveryEvent) {
                 static_cast<unsigned long long>(seed), storm.events(), storm.ends(), storm.wipes(), storm.prints(),
                 storm.picks(), storm.fills(), storm.brush_segments());
     EXPECT_GE(storm.events(), events);
-    // The storm reached what it is meant to shake.
+    // A full storm reaches what it is meant to shake. (A short one, as in the
+    // sanitizer pass or a replay, may by chance miss the rarer of these.)
+    if (events < 100'000) return;
     EXPECT_GT(storm.ends(), 0);
     EXPECT_GT(storm.wipes(), 0);
     EXPECT_GT(storm.picks(), 0);
