@@ -176,12 +176,12 @@ TEST(Assets, SoundsDecodeAndTheMusicParses) {
     for (const Expected& e : catalogue()) {
         if (e.name.find(".WAV") == std::string::npos) continue;
         SCOPED_TRACE(e.name);
-        SDL_AudioSpec spec;
+        SDL_AudioSpec wav_format;
         Uint8* buf = nullptr;
         Uint32 len = 0;
-        ASSERT_NE(SDL_LoadWAV(file_of(e.name).c_str(), &spec, &buf, &len), nullptr) << SDL_GetError();
+        ASSERT_NE(SDL_LoadWAV(file_of(e.name).c_str(), &wav_format, &buf, &len), nullptr) << SDL_GetError();
         const double seconds = static_cast<double>(len) /
-                               (spec.freq * spec.channels * (SDL_AUDIO_BITSIZE(spec.format) / 8));
+                               (wav_format.freq * wav_format.channels * (SDL_AUDIO_BITSIZE(wav_format.format) / 8));
         EXPECT_GT(seconds, 0.05);
         EXPECT_LT(seconds, e.name.find("WIPE") != std::string::npos ? 2.0 : 1.5);
         SDL_FreeWAV(buf);
