@@ -130,8 +130,13 @@ void SdlMusic::load_fresh(const std::string& path) {
     if (!identify_file(path, identity)) throw PlatformError("cannot read the music file " + path);
     if (!looks_like_midi(path)) throw PlatformError("not a MIDI file: " + path);
     if (sdl_audio_is_open()) {
-        // Each music holds a synthesiser with its own copy of the sound font:
-        // the old one goes first, so that two never take memory at once.
+        // Each music holds a synthesiser of its own, but FluidSynth shares
+        // the sound font's samples between synthesisers and drops them with
+        // the last one. So the new music is made before the old one goes:
+        // the samples stay loaded, instead of the whole font being read
+        // again (and the heap growing a little) at every switch.
+        Mix_Music* fresh = Mix_LoadMUS(path.c_str());
+        const std::string why = fresh ? "" : Mix_GetError();
         if (music_) {
             Mix_FreeMusic(music_);
             music_ = nullptr;
@@ -139,8 +144,8 @@ void SdlMusic::load_fresh(const std::string& path) {
             // music on and off for hours does not grow the program.
             malloc_trim(0);
         }
-        music_ = Mix_LoadMUS(path.c_str());
-        if (!music_) throw PlatformError("cannot load the music file " + path + " (" + Mix_GetError() + ")");
+        if (!fresh) throw PlatformError("cannot load the music file " + path + " (" + why + ")");
+        music_ = fresh;
     }
     path_ = path;
     identity_ = identity;

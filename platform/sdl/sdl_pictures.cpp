@@ -6,7 +6,12 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <memory>
+#include <vector>
+
 #include "platform/errors.h"
+#include "platform/gif_check.h"
 
 namespace {
 
@@ -31,6 +36,30 @@ Picture from_surface(SDL_Surface* loaded, const std::string& what) {
     return p;
 }
 
+// Far beyond any picture of the program; a bigger file is not one of ours.
+constexpr long long kLargestPictureFile = 64LL << 20;
+
+// Every picture goes through here, from memory: the bytes that were checked
+// are the bytes that are decoded. The type hint (the file's extension) only
+// matters to formats without a signature, as when SDL_image opens a file.
+Picture decode_checked(std::span<const std::uint8_t> bytes, const char* type_hint, const std::string& what) {
+    if (looks_like_gif(bytes) && !gif_is_well_formed(bytes)) throw PictureLoadError("damaged GIF: " + what);
+    SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+    if (!rw) throw PictureLoadError("cannot read " + what);
+    return from_surface(IMG_LoadTyped_RW(rw, 1, type_hint), what);
+}
+
+std::vector<std::uint8_t> read_whole_file(const std::string& path, long long size) {
+    if (size > kLargestPictureFile) throw PictureLoadError("too large for a picture: " + path);
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"), &std::fclose);
+    if (!f) throw PictureLoadError("unreadable: " + path);
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), f.get());
+    // A file that shrank since it was looked at gives what is left.
+    bytes.resize(got);
+    return bytes;
+}
+
 long long nanoseconds(const timespec& t) { return static_cast<long long>(t.tv_sec) * 1000000000LL + t.tv_nsec; }
 
 long long now_ns() {
@@ -46,16 +75,17 @@ constexpr long long kTimestampGrainNs = 20'000'000;
 
 Picture SdlPictures::decode(std::span<const std::uint8_t> bytes) {
     ++decodes_;
-    SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
-    if (!rw) throw PictureLoadError("cannot read picture bytes");
-    return from_surface(IMG_Load_RW(rw, 1), "picture bytes");
+    return decode_checked(bytes, nullptr, "picture bytes");
 }
 
 Picture SdlPictures::load_uncached(const std::string& path) {
     ++decodes_;
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) throw PictureLoadError("missing: " + path);
-    return from_surface(IMG_Load(path.c_str()), path);
+    const std::vector<std::uint8_t> bytes = read_whole_file(path, st.st_size);
+    const auto dot = path.find_last_of("./");
+    const std::string extension = dot != std::string::npos && path[dot] == '.' ? path.substr(dot + 1) : "";
+    return decode_checked(bytes, extension.c_str(), path);
 }
 
 Picture SdlPictures::load(const std::string& path) {
