@@ -39,14 +39,33 @@ Picture from_surface(SDL_Surface* loaded, const std::string& what) {
 // Far beyond any picture of the program; a bigger file is not one of ours.
 constexpr long long kLargestPictureFile = 64LL << 20;
 
+// The formats the program's pictures come in: the drawings (GIF), the
+// screens and buttons (JPEG), the icons (ICO), a saved picture (BMP) and the
+// built-in pointers (PNG). SDL_image can read a dozen more, each one more
+// decoder a spoiled file could reach, so only these are tried, each by its
+// signature.
+struct Format {
+    int (*is)(SDL_RWops*);
+    SDL_Surface* (*load)(SDL_RWops*);
+};
+constexpr Format kFormats[] = {
+    {IMG_isGIF, IMG_LoadGIF_RW}, {IMG_isJPG, IMG_LoadJPG_RW}, {IMG_isBMP, IMG_LoadBMP_RW},
+    {IMG_isICO, IMG_LoadICO_RW}, {IMG_isCUR, IMG_LoadCUR_RW}, {IMG_isPNG, IMG_LoadPNG_RW},
+};
+
+struct RwCloser {
+    void operator()(SDL_RWops* rw) const { SDL_RWclose(rw); }
+};
+
 // Every picture goes through here, from memory: the bytes that were checked
-// are the bytes that are decoded. The type hint (the file's extension) only
-// matters to formats without a signature, as when SDL_image opens a file.
-Picture decode_checked(std::span<const std::uint8_t> bytes, const char* type_hint, const std::string& what) {
+// are the bytes that are decoded.
+Picture decode_checked(std::span<const std::uint8_t> bytes, const std::string& what) {
     if (looks_like_gif(bytes) && !gif_is_well_formed(bytes)) throw PictureLoadError("damaged GIF: " + what);
-    SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+    std::unique_ptr<SDL_RWops, RwCloser> rw(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())));
     if (!rw) throw PictureLoadError("cannot read " + what);
-    return from_surface(IMG_LoadTyped_RW(rw, 1, type_hint), what);
+    for (const Format& f : kFormats)
+        if (f.is(rw.get())) return from_surface(f.load(rw.get()), what);
+    throw PictureLoadError("not a picture: " + what);
 }
 
 std::vector<std::uint8_t> read_whole_file(const std::string& path, long long size) {
@@ -75,17 +94,14 @@ constexpr long long kTimestampGrainNs = 20'000'000;
 
 Picture SdlPictures::decode(std::span<const std::uint8_t> bytes) {
     ++decodes_;
-    return decode_checked(bytes, nullptr, "picture bytes");
+    return decode_checked(bytes, "picture bytes");
 }
 
 Picture SdlPictures::load_uncached(const std::string& path) {
     ++decodes_;
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) throw PictureLoadError("missing: " + path);
-    const std::vector<std::uint8_t> bytes = read_whole_file(path, st.st_size);
-    const auto dot = path.find_last_of("./");
-    const std::string extension = dot != std::string::npos && path[dot] == '.' ? path.substr(dot + 1) : "";
-    return decode_checked(bytes, extension.c_str(), path);
+    return decode_checked(read_whole_file(path, st.st_size), path);
 }
 
 Picture SdlPictures::load(const std::string& path) {

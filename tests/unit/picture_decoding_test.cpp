@@ -1,4 +1,5 @@
-// GIFs are checked before SDL_image decodes them: its decoder follows a code
+// Pictures reach SDL_image only in the program's own formats, and GIFs are
+// checked before SDL_image decodes them: its decoder follows a code
 // beyond its table without looking, and a drawing spoiled on disk used to take
 // the whole program down. Each fixture here is decoded for real as well: what
 // the check lets through, SDL_image must decode to the right pixels; what it
@@ -175,6 +176,29 @@ TEST(GifCheck, EveryDrawingPassesAndADamagedFileOnDiskIsAFailedLoad) {
     write_file(path, spoiled);
     EXPECT_THROW(decoder.load(path), PictureLoadError);
     EXPECT_THROW(decoder.load_uncached(path), PictureLoadError);
+}
+
+TEST(PictureFormats, OnlyTheProgramsOwnFormatsAreDecoded) {
+    const fs::path samples = fs::path(RD_SOURCE_DIR) / "fuzz" / "corpus" / "fuzz_picture_decode";
+    SdlPictures decoder;
+    for (const char* name : {"tiny.gif", "tiny.jpg", "tiny.bmp", "tiny.ico", "tiny.png"}) {
+        SCOPED_TRACE(name);
+        const std::string bytes = read_file((samples / name).string());
+        ASSERT_FALSE(bytes.empty());
+        const Picture p = decoder.decode({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+        ASSERT_TRUE(p);
+        EXPECT_GT(p->width, 0);
+    }
+    // Formats SDL_image reads, but no picture of the program comes in.
+    const std::vector<std::pair<const char*, std::string>> others = {
+        {"portable bitmap", "P1\n2 2\n0 1\n1 0\n"},
+        {"X pixmap", "/* XPM */\nstatic char *x[] = {\"1 1 1 1\", \"a c #FF0000\", \"a\"};\n"},
+        {"nothing known", "hello, this is not a picture"},
+    };
+    for (const auto& [name, bytes] : others) {
+        SCOPED_TRACE(name);
+        EXPECT_THROW(decoder.decode({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}), PictureLoadError);
+    }
 }
 
 }  // namespace
