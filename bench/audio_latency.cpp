@@ -21,6 +21,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/asset_path.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/sdl_pictures.h"
@@ -131,6 +132,9 @@ int main(int argc, char** argv) {
         auto form = std::make_unique<FormaMain>(platform);
         hp.host.attach(&form->window());
         form->Form_Load();
+        // As the program does once its window is up: the tune is read ahead
+        // of the first click.
+        music.preload(map_asset_path(form->AppFolder + "\\MUSIC\\001.MID"));
         out.wait_for(out.bytes(0.3));
 
         const auto pause = [] { std::this_thread::sleep_for(std::chrono::milliseconds(700)); };
