@@ -12,6 +12,7 @@
 
 #include "platform/errors.h"
 #include "platform/gif_check.h"
+#include "platform/picture_size.h"
 
 namespace {
 
@@ -61,6 +62,10 @@ struct RwCloser {
 // are the bytes that are decoded.
 Picture decode_checked(std::span<const std::uint8_t> bytes, const std::string& what) {
     if (looks_like_gif(bytes) && !gif_is_well_formed(bytes)) throw PictureLoadError("damaged GIF: " + what);
+    const std::optional<PictureSize> size = declared_picture_size(bytes);
+    if (!size) throw PictureLoadError("not a picture: " + what);
+    if (size->width > kLargestPictureSide || size->height > kLargestPictureSide)
+        throw PictureLoadError("too large for a picture of this program: " + what);
     std::unique_ptr<SDL_RWops, RwCloser> rw(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())));
     if (!rw) throw PictureLoadError("cannot read " + what);
     for (const Format& f : kFormats)

@@ -13,6 +13,7 @@
 
 #include "platform/errors.h"
 #include "platform/gif_check.h"
+#include "platform/picture_size.h"
 #include "platform/sdl/sdl_pictures.h"
 #include "tests/support/program_folder.h"
 
@@ -198,6 +199,68 @@ TEST(PictureFormats, OnlyTheProgramsOwnFormatsAreDecoded) {
     for (const auto& [name, bytes] : others) {
         SCOPED_TRACE(name);
         EXPECT_THROW(decoder.decode({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}), PictureLoadError);
+    }
+}
+
+std::span<const std::uint8_t> as_bytes(const std::string& s) {
+    return {reinterpret_cast<const std::uint8_t*>(s.data()), s.size()};
+}
+
+TEST(PictureSize, EveryHeaderDeclaresTheSizeTheDecoderGives) {
+    std::vector<fs::path> files;
+    for (const char* folder : {"assets", "resources", "fuzz/corpus/fuzz_picture_decode"})
+        for (const auto& e : fs::recursive_directory_iterator(fs::path(RD_SOURCE_DIR) / folder)) {
+            const std::string ext = e.path().extension().string();
+            if (e.is_regular_file() && e.path().stem().string().find("tiny") != std::string::npos) files.push_back(e.path());
+            else if (ext == ".GIF" || ext == ".JPG" || ext == ".ICO" || ext == ".png") files.push_back(e.path());
+        }
+    ASSERT_GT(files.size(), 150u);
+    SdlPictures decoder;
+    for (const auto& f : files) {
+        SCOPED_TRACE(f.string());
+        const std::string bytes = read_file(f.string());
+        const auto size = declared_picture_size(as_bytes(bytes));
+        ASSERT_TRUE(size);
+        const Picture p = decoder.decode(as_bytes(bytes));
+        EXPECT_EQ(size->width, static_cast<std::uint32_t>(p->width));
+        EXPECT_EQ(size->height, static_cast<std::uint32_t>(p->height));
+    }
+}
+
+// Each sample with its header made to claim 20,000 pixels on a side, which
+// its decoder would allocate (1.2 GB for the JPEG) and fill for seconds.
+TEST(PictureSize, AHeaderClaimingAHugePictureIsAFailedLoad) {
+    const fs::path samples = fs::path(RD_SOURCE_DIR) / "fuzz" / "corpus" / "fuzz_picture_decode";
+    const auto put = [](std::string& b, std::size_t at, std::uint32_t v, int n, bool big_endian) {
+        for (int i = 0; i < n; ++i)
+            b[at + i] = static_cast<char>(v >> (8 * (big_endian ? n - 1 - i : i)));
+    };
+    struct Case {
+        const char* file;
+        void (*spoil)(std::string&, decltype(put)&);
+    };
+    const std::vector<Case> cases = {
+        {"tiny.gif", [](std::string& b, decltype(put)& p) { p(b, 6, 20000, 2, false), p(b, 8, 20000, 2, false); }},
+        {"tiny.png", [](std::string& b, decltype(put)& p) { p(b, 16, 20000, 4, true), p(b, 20, 20000, 4, true); }},
+        {"tiny.bmp", [](std::string& b, decltype(put)& p) { p(b, 18, 20000, 4, false), p(b, 22, 20000, 4, false); }},
+        {"tiny.ico", [](std::string& b, decltype(put)& p) { p(b, 22 + 4, 20000, 4, false), p(b, 22 + 8, 40000, 4, false); }},
+        {"tiny.jpg", [](std::string& b, decltype(put)& p) {
+             const std::size_t sof = b.find("\xFF\xC0");
+             ASSERT_NE(sof, std::string::npos);
+             p(b, sof + 5, 20000, 2, true), p(b, sof + 7, 20000, 2, true);
+         }},
+    };
+    SdlPictures decoder;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        std::string bytes = read_file((samples / c.file).string());
+        ASSERT_FALSE(bytes.empty());
+        c.spoil(bytes, put);
+        const auto size = declared_picture_size(as_bytes(bytes));
+        ASSERT_TRUE(size);
+        EXPECT_EQ(size->width, 20000u);
+        EXPECT_EQ(size->height, 20000u);
+        EXPECT_THROW(decoder.decode(as_bytes(bytes)), PictureLoadError);
     }
 }
 
