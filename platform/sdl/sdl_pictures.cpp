@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/errors.h"
-#include "platform/gif_check.h"
+#include "platform/picture_check.h"
 #include "platform/picture_size.h"
 
 namespace {
@@ -62,6 +62,7 @@ struct RwCloser {
 // are the bytes that are decoded.
 Picture decode_checked(std::span<const std::uint8_t> bytes, const std::string& what) {
     if (looks_like_gif(bytes) && !gif_is_well_formed(bytes)) throw PictureLoadError("damaged GIF: " + what);
+    if (looks_like_png(bytes) && !png_is_complete(bytes)) throw PictureLoadError("damaged PNG: " + what);
     const std::optional<PictureSize> size = declared_picture_size(bytes);
     if (!size) throw PictureLoadError("not a picture: " + what);
     if (size->width > kLargestPictureSide || size->height > kLargestPictureSide)

@@ -1,4 +1,4 @@
-#include "platform/gif_check.h"
+#include "platform/picture_check.h"
 
 #include <array>
 #include <cstring>
@@ -140,4 +140,21 @@ bool gif_is_well_formed(std::span<const std::uint8_t> bytes) {
         if (!r.sub_blocks(&data)) return false;
         return lzw_codes_sound(data, *min_size, static_cast<std::uint64_t>(*width) * *height);
     }
+}
+
+bool looks_like_png(std::span<const std::uint8_t> bytes) {
+    return bytes.size() >= 8 && std::memcmp(bytes.data(), "\x89PNG\r\n\x1a\n", 8) == 0;
+}
+
+bool png_is_complete(std::span<const std::uint8_t> bytes) {
+    if (!looks_like_png(bytes)) return false;
+    std::size_t at = 8;
+    // Each chunk: a length, a type, the data, a checksum.
+    while (bytes.size() - at >= 12) {
+        const std::uint32_t length = (std::uint32_t{bytes[at]} << 24) | (bytes[at + 1] << 16) | (bytes[at + 2] << 8) | bytes[at + 3];
+        if (length > 0x7FFFFFFFu || bytes.size() - at - 12 < length) return false;
+        if (std::memcmp(bytes.data() + at + 4, "IEND", 4) == 0) return true;
+        at += 12 + static_cast<std::size_t>(length);
+    }
+    return false;
 }

@@ -1,0 +1,26 @@
+#pragma once
+// Strict readings of a picture's structure, done before the bytes reach the
+// system's decoders, which trust what they read: the GIF decoder follows a
+// code beyond its table, and the PNG reader, given a file that ends inside a
+// chunk, reads the same stale bytes again for ever. A few bytes spoiled on
+// disk would take the whole program down or hang it. A picture that fails
+// here is treated as unreadable.
+#include <cstdint>
+#include <span>
+
+// True when bytes begin with a GIF signature.
+bool looks_like_gif(std::span<const std::uint8_t> bytes);
+
+// True when the first image of the GIF is whole and every code of its pixel
+// data refers to an entry the decoder has already built: the header and
+// colour tables are complete, every block before the image ends inside the
+// file, the image has pixels, the code size is 2..8, and the codes give
+// every pixel of the image before the end code or the end of the data.
+bool gif_is_well_formed(std::span<const std::uint8_t> bytes);
+
+// True when bytes begin with the PNG signature.
+bool looks_like_png(std::span<const std::uint8_t> bytes);
+
+// True when every chunk of the PNG, up to and including its end chunk,
+// lies whole inside the bytes: the reader never reaches the end of the data.
+bool png_is_complete(std::span<const std::uint8_t> bytes);
