@@ -10,11 +10,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "platform/sdl/cups_printer.h"
-#include "platform/sdl/sdl_audio.h"
-#include "platform/sdl/sdl_host.h"
-#include "platform/sdl/sdl_pictures.h"
-#include "platform/sdl/sdl_services.h"
+#include "platform/sdl/sdl_platform.h"
 #include "platform/embedded.h"
 #include "screens/window_definition.h"
 #include "shell/forma_main.h"
@@ -44,19 +40,12 @@ int main(int argc, char** argv) {
     if (SDL_Init(SDL_INIT_VIDEO) != 0) return 1;
     IMG_Init(IMG_INIT_JPG | IMG_INIT_PNG);
     {
-        SdlPictures pictures;
-        FolderRuntime runtime;
-        runtime.folder = argv[1];
-        SdlKeyboardHook keyboard;
-        SdlHost host(runtime, keyboard, pictures.decode(embedded_file(kWindowIcon)));
-        SdlShell shell(host);
-        SdlSound sound;
-        SdlMusic music;
-        CupsPrinter printer;
-        Platform platform{pictures, host, keyboard, sound, music, shell, printer, runtime, host};
-        FormaMain form(platform);
-        host.attach(&form.window(), &shell);
-        form.AssetRoot = form.AppFolder = runtime.folder;
+        SdlPlatform<FolderRuntime> real(embedded_file(kWindowIcon));
+        real.runtime.folder = argv[1];
+        FormaMain form(real.platform);
+        SdlHost& host = real.host;
+        host.attach(&form.window(), &real.shell);
+        form.AssetRoot = form.AppFolder = real.runtime.folder;
         form.FillMode = -1;
         form.MusicOff = 1;
         form.SoundEffectsOn = 1;

@@ -83,6 +83,7 @@ std::optional<PictureSize> dib_size(Bytes b, std::size_t at, bool icon) {
 }
 
 std::optional<PictureSize> icon_size(Bytes b) {
+    if (!has(b, 4, 2)) return std::nullopt;
     const std::uint32_t count = le16(b, 4);
     std::optional<PictureSize> size;
     for (std::uint32_t i = 0; i < count && has(b, 6 + 16 * i, 16); ++i) {

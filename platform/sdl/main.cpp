@@ -9,11 +9,8 @@
 #include "platform/asset_path.h"
 #include "platform/embedded.h"
 #include "platform/errors.h"
-#include "platform/sdl/cups_printer.h"
 #include "platform/sdl/sdl_audio.h"
-#include "platform/sdl/sdl_host.h"
-#include "platform/sdl/sdl_pictures.h"
-#include "platform/sdl/sdl_services.h"
+#include "platform/sdl/sdl_platform.h"
 #include "screens/window_definition.h"
 #include "shell/forma_main.h"
 
@@ -46,23 +43,15 @@ int main(int, char**) {
     open_sdl_audio();  // without an output the program runs silently
     int status = 0;
     try {
-        SdlPictures pictures;
-        SdlRuntime runtime;
-        SdlKeyboardHook keyboard;
-        SdlHost host(runtime, keyboard, pictures.decode(embedded_file(kWindowIcon)));
-        SdlShell shell(host);
-        SdlSound sound;
-        SdlMusic music;
-        CupsPrinter printer;
-        Platform platform{pictures, host, keyboard, sound, music, shell, printer, runtime, host};
-        FormaMain form(platform);
-        host.attach(&form.window(), &shell);
+        SdlPlatform<> real(embedded_file(kWindowIcon));
+        FormaMain form(real.platform);
+        real.host.attach(&form.window(), &real.shell);
         try {
             startup_stamp("load begins");
             form.Form_Load();
             startup_stamp("load ends");
-            music.preload(map_asset_path(form.AppFolder + "\\MUSIC\\001.MID"));
-            host.run();
+            real.music.preload(map_asset_path(form.AppFolder + "\\MUSIC\\001.MID"));
+            real.host.run();
         } catch (const ProcessEnded& e) {
             status = e.status;
         }

@@ -133,44 +133,7 @@ writable=$(find "$PREFIX" /usr/bin/rainbowdrop "$DESKTOP" "$ICON32" "$ICON256" \
     || fail "MY_PICTURE is $(stat -c '%U:%G %a' "$PREFIX/MY_PICTURE"), expected root:users 2775"
 
 # ---- A printer: a scheduler of our own with a PDF printer ----
-CUPS_DIR=$(mktemp -d /tmp/rd-cups-XXXXXX)
-chmod 755 "$CUPS_DIR"
-mkdir -p "$CUPS_DIR"/{conf,spool,cache,state,log}
-mkdir -m 1777 "$CUPS_DIR/tmp"
-cat >"$CUPS_DIR/conf/cups-files.conf" <<CONF
-ServerRoot $CUPS_DIR/conf
-RequestRoot $CUPS_DIR/spool
-TempDir $CUPS_DIR/tmp
-CacheDir $CUPS_DIR/cache
-StateDir $CUPS_DIR/state
-ErrorLog $CUPS_DIR/log/error_log
-AccessLog $CUPS_DIR/log/access_log
-PageLog $CUPS_DIR/log/page_log
-SystemGroup root
-CONF
-cat >"$CUPS_DIR/conf/cupsd.conf" <<CONF
-Listen $CUPS_DIR/cups.sock
-LogLevel info
-Browsing No
-WebInterface No
-DefaultAuthType None
-<Location />
-  Order allow,deny
-  Allow all
-</Location>
-<Policy default>
-  <Limit All>
-    Order deny,allow
-  </Limit>
-</Policy>
-CONF
-export CUPS_SERVER="$CUPS_DIR/cups.sock"
-cupsd -f -c "$CUPS_DIR/conf/cupsd.conf" -s "$CUPS_DIR/conf/cups-files.conf" >"$CUPS_DIR/log/cupsd.out" 2>&1 &
-CUPSD_PID=$!
-for _ in $(seq 1 100); do lpstat -r 2>/dev/null | grep -q "scheduler is running" && break; sleep 0.1; done
-lpstat -r | grep -q "scheduler is running" || fail "cupsd did not start: $(cat "$CUPS_DIR/log/cupsd.out")"
-lpadmin -p RainbowTest -v cups-pdf:/ -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null || fail "cannot add the PDF printer"
-lpadmin -d RainbowTest
+e2e_start_cupsd
 
 # ---- Ordinary desktop users start it from the menu and press Ctrl+P ----
 NEW_USER=""

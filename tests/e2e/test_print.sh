@@ -5,62 +5,22 @@
 # and without a scheduler it stays silent and still saves the picture.
 source "$(dirname "$0")/lib.sh" "$1"
 HERE=$(dirname "$0")
-command -v cupsd >/dev/null || fail "cupsd is not installed"
 
-# A scheduler of our own: its configuration, spool and socket in a folder the
-# filters (which run as lp) can reach; nothing of the system's is touched.
-CUPS_DIR=$(mktemp -d /tmp/rd-cups-XXXXXX)
-chmod 755 "$CUPS_DIR"
+CUPS_DIR=""
 CUPSD_PID=""
 PDF_DIR="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
-MARK="$CUPS_DIR/mark"
+MARK=""
 print_cleanup() {
     if [ -n "$CUPSD_PID" ]; then kill "$CUPSD_PID" 2>/dev/null || true; fi
     # Only the pages this test printed.
-    [ -d "$PDF_DIR" ] && find "$PDF_DIR" -maxdepth 1 -name 'Rainbow_Drop*-job_*.pdf' -newer "$MARK" -delete 2>/dev/null
-    rm -rf "$CUPS_DIR"
+    [ -n "$MARK" ] && [ -d "$PDF_DIR" ] && find "$PDF_DIR" -maxdepth 1 -name 'Rainbow_Drop*-job_*.pdf' -newer "$MARK" -delete 2>/dev/null
+    if [ -n "$CUPS_DIR" ]; then rm -rf "$CUPS_DIR"; fi
     e2e_cleanup
 }
 trap print_cleanup EXIT
 
-mkdir -p "$CUPS_DIR"/{conf,spool,cache,state,log}
-mkdir -m 1777 "$CUPS_DIR/tmp"
-cat >"$CUPS_DIR/conf/cups-files.conf" <<CONF
-ServerRoot $CUPS_DIR/conf
-RequestRoot $CUPS_DIR/spool
-TempDir $CUPS_DIR/tmp
-CacheDir $CUPS_DIR/cache
-StateDir $CUPS_DIR/state
-ErrorLog $CUPS_DIR/log/error_log
-AccessLog $CUPS_DIR/log/access_log
-PageLog $CUPS_DIR/log/page_log
-SystemGroup root
-CONF
-cat >"$CUPS_DIR/conf/cupsd.conf" <<CONF
-Listen $CUPS_DIR/cups.sock
-LogLevel info
-Browsing No
-WebInterface No
-DefaultAuthType None
-<Location />
-  Order allow,deny
-  Allow all
-</Location>
-<Policy default>
-  <Limit All>
-    Order deny,allow
-  </Limit>
-</Policy>
-CONF
-export CUPS_SERVER="$CUPS_DIR/cups.sock"
-unset PRINTER LPDEST
-cupsd -f -c "$CUPS_DIR/conf/cupsd.conf" -s "$CUPS_DIR/conf/cups-files.conf" >"$CUPS_DIR/log/cupsd.out" 2>&1 &
-CUPSD_PID=$!
-for _ in $(seq 1 100); do lpstat -r 2>/dev/null | grep -q "scheduler is running" && break; sleep 0.1; done
-lpstat -r | grep -q "scheduler is running" || fail "cupsd did not start: $(cat "$CUPS_DIR/log/cupsd.out")"
-lpadmin -p RainbowTest -v cups-pdf:/ -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null \
-    || fail "cannot add the PDF printer"
-lpadmin -d RainbowTest
+e2e_start_cupsd
+MARK="$CUPS_DIR/mark"
 touch "$MARK"
 sleep 1.1  # so that pages printed from now on are newer than the mark
 

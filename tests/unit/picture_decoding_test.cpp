@@ -222,6 +222,8 @@ TEST(PictureFormats, OnlyTheProgramsOwnFormatsAreDecoded) {
         {"portable bitmap", "P1\n2 2\n0 1\n1 0\n"},
         {"X pixmap", "/* XPM */\nstatic char *x[] = {\"1 1 1 1\", \"a c #FF0000\", \"a\"};\n"},
         {"nothing known", "hello, this is not a picture"},
+        {"an icon's header cut short", std::string("\0\0\1\0\1", 5)},
+        {"a bitmap's header cut short", std::string("BM\x4e\0\0\0\0\0\0\0\x36\0\0\0\x28", 15)},
     };
     for (const auto& [name, bytes] : others) {
         SCOPED_TRACE(name);
