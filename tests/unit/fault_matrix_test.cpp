@@ -54,18 +54,23 @@ bool running_as_root() { return ::geteuid() == 0; }
 
 // ---- The ways a file is spoiled ----
 
-enum class Fault { Missing, Truncated, Garbage, Directory, Unreadable };
+enum class Fault { Missing, Truncated, Garbage, Scrambled, Directory, Unreadable };
 
 const char* fault_name(Fault f) {
     switch (f) {
         case Fault::Missing: return "Missing";
         case Fault::Truncated: return "Truncated";
         case Fault::Garbage: return "Garbage";
+        case Fault::Scrambled: return "Scrambled";
         case Fault::Directory: return "Directory";
         case Fault::Unreadable: return "Unreadable";
     }
     return "?";
 }
+
+// Past a GIF's screen, colour table and image headers and into its codes; a
+// WAV's whole header; a MIDI file's header and its first track's.
+constexpr std::size_t kScrambledHeaderBytes = 48;
 
 void spoil(Fault fault, const std::string& path, const std::string& good) {
     switch (fault) {
@@ -79,6 +84,15 @@ void spoil(Fault fault, const std::string& path, const std::string& good) {
             std::mt19937 gen(20240601);
             std::string bytes(good.size(), '\0');
             for (char& c : bytes) c = static_cast<char>(gen() & 0xFF);
+            write_file(path, bytes);
+            break;
+        }
+        case Fault::Scrambled: {
+            // As a bad sector leaves a file: its header whole, the data after
+            // it random, the length unchanged (so the start-up check passes).
+            std::mt19937 gen(20240602);
+            std::string bytes = good;
+            for (std::size_t i = kScrambledHeaderBytes; i < bytes.size(); ++i) bytes[i] = static_cast<char>(gen() & 0xFF);
             write_file(path, bytes);
             break;
         }
@@ -687,7 +701,9 @@ TEST_P(FaultMatrix, HandlerKeepsWhatItDidAndTheNextEventTriesAgain) {
         RecordProperty("note", "as root a file of mode 000 stays readable: the row must behave as with a good file");
 
     Rig r(fam.real_audio);
-    if (fam.real_audio) ASSERT_TRUE(r.audio->open) << "the dummy audio driver did not open";
+    if (fam.real_audio) {
+        ASSERT_TRUE(r.audio->open) << "the dummy audio driver did not open";
+    }
     r.app.start();
     ASSERT_FALSE(r.app.hp.runtime.ended);
 
@@ -698,9 +714,17 @@ TEST_P(FaultMatrix, HandlerKeepsWhatItDidAndTheNextEventTriesAgain) {
     fam.prepare(r);
     spoil(fault, path, good);
     const bool usable = file_usable(r, fam);
-    if (fault == Fault::Missing || fault == Fault::Directory || fault == Fault::Garbage)
+    if (fault == Fault::Missing || fault == Fault::Directory || fault == Fault::Garbage) {
         EXPECT_FALSE(usable) << "this file should be of no use to anyone";
-    if (fault == Fault::Unreadable) EXPECT_EQ(usable, running_as_root());
+    }
+    if (fault == Fault::Unreadable) {
+        EXPECT_EQ(usable, running_as_root());
+    }
+    // The system's GIF decoder would follow the random codes out of its
+    // table; the loader must refuse them first.
+    if (fault == Fault::Scrambled && std::string(fam.file).ends_with(".GIF")) {
+        EXPECT_FALSE(usable) << "a GIF whose codes are random must be refused";
+    }
     RecordProperty("spoiled_file_usable", usable ? "yes" : "no");
     r.snapshot();
     EXPECT_NO_THROW(fam.act(r));
@@ -728,8 +752,8 @@ TEST_P(FaultMatrix, HandlerKeepsWhatItDidAndTheNextEventTriesAgain) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, FaultMatrix,
     ::testing::Combine(::testing::Range<std::size_t>(0, family_table().size()),
-                       ::testing::Values(Fault::Missing, Fault::Truncated, Fault::Garbage, Fault::Directory,
-                                         Fault::Unreadable)),
+                       ::testing::Values(Fault::Missing, Fault::Truncated, Fault::Garbage, Fault::Scrambled,
+                                         Fault::Directory, Fault::Unreadable)),
     [](const ::testing::TestParamInfo<Row>& info) {
         return std::string(family_table()[std::get<0>(info.param)].name) + "_" +
                fault_name(std::get<1>(info.param));
