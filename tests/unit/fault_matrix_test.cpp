@@ -822,9 +822,30 @@ struct FullDisk {
     std::string why_not;
 };
 
+// The folder made read-only for everyone, root included: a read-only bind
+// mount of itself (a mode without write bits does not stop root).
+struct ReadOnlyFolder {
+    explicit ReadOnlyFolder(std::string where) : dir(std::move(where)) {
+        if (::mount(dir.c_str(), dir.c_str(), nullptr, MS_BIND, nullptr) != 0) {
+            why_not = std::string("cannot bind-mount the folder (") + std::strerror(errno) + "); it needs root";
+            return;
+        }
+        mounted = true;
+        if (::mount(nullptr, dir.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0)
+            why_not = std::string("cannot make the mount read-only (") + std::strerror(errno) + ")";
+    }
+    ~ReadOnlyFolder() {
+        if (mounted) ::umount2(dir.c_str(), MNT_DETACH);
+    }
+    std::string dir;
+    bool mounted = false;
+    std::string why_not;
+};
+
 struct SaveRig {
     App app;
     std::optional<FullDisk> disk;
+    std::optional<ReadOnlyFolder> read_only;
     std::string folder() { return app.folder.path() + "MY_PICTURE"; }
 };
 
@@ -854,14 +875,18 @@ const SaveFault kSaveFaults[] = {
      }},
     {"FolderReadOnly",
      [](SaveRig& s) {
-         if (running_as_root())
-             return std::string("running as root, a read-only folder does not stop writing "
-                                "(FileInPlaceOfTheFolder covers a folder that cannot be written)");
          ctrl_p(s.app);  // an earlier picture to keep
+         if (running_as_root()) {
+             s.read_only.emplace(s.folder());
+             return s.read_only->why_not;
+         }
          fs::permissions(s.folder(), fs::perms::owner_read | fs::perms::owner_exec);
          return std::string();
      },
-     [](SaveRig& s) { fs::permissions(s.folder(), fs::perms::owner_all); }},
+     [](SaveRig& s) {
+         s.read_only.reset();
+         fs::permissions(s.folder(), fs::perms::owner_all);
+     }},
     {"DiskFull",
      [](SaveRig& s) {
          s.disk.emplace(s.folder());
