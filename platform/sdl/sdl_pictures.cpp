@@ -4,7 +4,6 @@
 #include <SDL_image.h>
 #include <sys/stat.h>
 #include <time.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <memory>
@@ -103,11 +102,16 @@ Picture SdlPictures::decode(std::span<const std::uint8_t> bytes) {
     return decode_checked(bytes, "picture bytes");
 }
 
-Picture SdlPictures::load_uncached(const std::string& path) {
+Picture SdlPictures::decode_file(const std::string& path, long long size) {
+    const std::vector<std::uint8_t> bytes = read_whole_file(path, size);
     ++decodes_;
+    return decode_checked(bytes, path);
+}
+
+Picture SdlPictures::load_uncached(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) throw PictureLoadError("missing: " + path);
-    return decode_checked(read_whole_file(path, st.st_size), path);
+    return decode_file(path, st.st_size);
 }
 
 Picture SdlPictures::load(const std::string& path) {
@@ -127,8 +131,7 @@ Picture SdlPictures::load(const std::string& path) {
         it->second.ctime_ns == ctime && it->second.inode == inode)
         return it->second.picture;  // a change of permissions would have changed the change time
     cache_.erase(path);
-    if (::access(path.c_str(), R_OK) != 0) throw PictureLoadError("unreadable: " + path);
-    Picture p = load_uncached(path);
+    Picture p = decode_file(path, st.st_size);
     // File time stamps come from a coarse clock (one kernel tick): a write
     // within the same tick as the last change would leave every stamp as it
     // is. Once a tick has surely passed before the look, any later write

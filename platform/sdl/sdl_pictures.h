@@ -17,6 +17,10 @@ public:
     std::size_t decodes() const { return decodes_; }
 
 private:
+    // Reads the file of the given size whole and decodes it. Throws
+    // PictureLoadError.
+    Picture decode_file(const std::string& path, long long size);
+
     struct Entry {
         long long size;
         long long mtime_ns;
