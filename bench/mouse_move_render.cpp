@@ -3,24 +3,15 @@
 // and 90th percentile over many moves across the canvas (the five button
 // images reset) and across the window background (18 images).
 #include <SDL.h>
-#include <SDL_image.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <vector>
 
-#include "platform/sdl/sdl_platform.h"
-#include "platform/embedded.h"
-#include "screens/window_definition.h"
-#include "shell/forma_main.h"
+#include "bench/real_program.h"
 
 namespace {
-
-struct FolderRuntime : SdlRuntime {
-    std::string folder;
-    std::string program_folder() override { return folder; }
-};
 
 void report(const char* what, std::vector<double>& ms, double target) {
     std::sort(ms.begin(), ms.end());
@@ -36,21 +27,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s PROGRAM_FOLDER\n", argv[0]);
         return 2;
     }
-    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) return 1;
-    IMG_Init(IMG_INIT_JPG | IMG_INIT_PNG);
+    if (!start_sdl_video()) return 1;
     {
-        SdlPlatform<FolderRuntime> real(embedded_file(kWindowIcon));
-        real.runtime.folder = argv[1];
-        FormaMain form(real.platform);
-        SdlHost& host = real.host;
-        host.attach(&form.window(), &real.shell);
-        form.AssetRoot = form.AppFolder = real.runtime.folder;
+        RealProgram program(argv[1]);
+        FormaMain& form = program.form;
+        SdlHost& host = program.real.host;
         form.FillMode = -1;
         form.MusicOff = 1;
         form.SoundEffectsOn = 1;
-        host.show_window(true);
-        host.take_over();
 
         auto measure = [&](int x0, int y0, int x1, int y1) {
             std::vector<double> ms;

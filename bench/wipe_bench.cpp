@@ -3,7 +3,6 @@
 // presented and what a frame costs, then the bare painting without pacing;
 // and the save of the canvas as a bitmap (target under 20 ms).
 #include <SDL.h>
-#include <SDL_image.h>
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -14,23 +13,15 @@
 #include <memory>
 #include <vector>
 
+#include "bench/real_program.h"
 #include "colouring/wipe.h"
 #include "platform/bitmap_file.h"
-#include "platform/embedded.h"
-#include "platform/sdl/sdl_platform.h"
 #include "platform/toolkit/canvas.h"
-#include "screens/window_definition.h"
-#include "shell/forma_main.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 double ms_since(Clock::time_point t0) { return std::chrono::duration<double, std::milli>(Clock::now() - t0).count(); }
-
-struct FolderRuntime : SdlRuntime {
-    std::string folder;
-    std::string program_folder() override { return folder; }
-};
 
 // Passes everything to the real host, timing each frame presented.
 class TimingHost : public IHost {
@@ -70,18 +61,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s PROGRAM_FOLDER\n", argv[0]);
         return 2;
     }
-    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) return 1;
-    IMG_Init(IMG_INIT_JPG | IMG_INIT_PNG);
+    if (!start_sdl_video()) return 1;
     {
-        SdlPlatform<FolderRuntime> real(embedded_file(kWindowIcon));
-        real.runtime.folder = argv[1];
-        FormaMain form(real.platform);
+        RealProgram program(argv[1]);
+        FormaMain& form = program.form;
+        SdlPlatform<FolderRuntime>& real = program.real;
         SdlHost& host = real.host;
-        host.attach(&form.window(), &real.shell);
-        form.AssetRoot = form.AppFolder = real.runtime.folder;
-        host.show_window(true);
-        host.take_over();
         Canvas& canvas = form.Slika;
 
         std::printf("%-5s %8s %9s %7s %13s %13s   %s\n", "pass", "pixels", "length", "frames", "frame median",
