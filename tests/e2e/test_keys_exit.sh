@@ -94,21 +94,19 @@ bring_back() {
     expect_in_front "$1"
 }
 
-click 511 426
-wait_for_lines "$E2E_TMP/opened.txt" 1
-[ "$(sed -n 1p "$E2E_TMP/opened.txt")" = "file://$PROG/about.html" ] ||
-    fail "visit_site opened $(sed -n 1p "$E2E_TMP/opened.txt")"
-[ -f "$PROG/about.html" ] || fail "the about page is not beside the program"
-is_minimised || fail "visit_site does not minimise the window"
-bring_back "after coming back from the about page"
-
-click 514 479
-wait_for_lines "$E2E_TMP/opened.txt" 2
-[ "$(sed -n 2p "$E2E_TMP/opened.txt")" = "file://$PROG/credits.html" ] ||
-    fail "Firma opened $(sed -n 2p "$E2E_TMP/opened.txt")"
-[ -f "$PROG/credits.html" ] || fail "the credits page is not beside the program"
-is_minimised || fail "Firma does not minimise the window"
-bring_back "after coming back from the credits page"
+# A click on a link opens its page beside the program (the Nth page opened),
+# minimises the window, and the window comes back in front.
+opens_page() {  # x y N page handler
+    click "$1" "$2"
+    wait_for_lines "$E2E_TMP/opened.txt" "$3"
+    [ "$(sed -n "$3p" "$E2E_TMP/opened.txt")" = "file://$PROG/$4.html" ] ||
+        fail "$5 opened $(sed -n "$3p" "$E2E_TMP/opened.txt")"
+    [ -f "$PROG/$4.html" ] || fail "the $4 page is not beside the program"
+    is_minimised || fail "$5 does not minimise the window"
+    bring_back "after coming back from the $4 page"
+}
+opens_page 511 426 1 about visit_site
+opens_page 514 479 2 credits Firma
 shot "$E2E_TMP/back.png"
 d=$(panel_diff "$E2E_TMP/back.png" "$PROG/PICTURE/CTRL-R.JPG" 0 0 "$VISIT" "$FIRMA" "$ZATVORI")
 below "$d" 3 || fail "the information panel is no longer open when the window comes back (difference $d)"
