@@ -111,35 +111,42 @@ bool looks_like_gif(std::span<const std::uint8_t> bytes) {
     return bytes.size() >= 6 && (std::memcmp(bytes.data(), "GIF87a", 6) == 0 || std::memcmp(bytes.data(), "GIF89a", 6) == 0);
 }
 
-bool gif_is_well_formed(std::span<const std::uint8_t> bytes) {
-    if (!looks_like_gif(bytes)) return false;
+std::optional<GifFirstImage> read_gif_first_image(std::span<const std::uint8_t> bytes,
+                                                  std::vector<std::uint8_t>* data) {
+    if (!looks_like_gif(bytes)) return std::nullopt;
     Reader r(bytes);
     r.skip(6);
     auto screen_width = r.word(), screen_height = r.word();
     auto screen_flags = r.byte();
-    if (!screen_width || !screen_height || !screen_flags || !r.skip(2)) return false;
-    if (!skip_colour_table(r, *screen_flags)) return false;
+    if (!screen_width || !screen_height || !screen_flags || !r.skip(2)) return std::nullopt;
+    if (!skip_colour_table(r, *screen_flags)) return std::nullopt;
 
     for (;;) {
         auto kind = r.byte();
-        if (!kind) return false;
+        if (!kind) return std::nullopt;
         if (*kind == 0x21) {  // extension: a label, then sub-blocks
-            if (!r.byte() || !r.sub_blocks(nullptr)) return false;
+            if (!r.byte() || !r.sub_blocks(nullptr)) return std::nullopt;
             continue;
         }
-        if (*kind != 0x2C) return false;  // no image before the trailer, or a stray byte
-        if (!r.skip(4)) return false;       // position
+        if (*kind != 0x2C) return std::nullopt;  // no image before the trailer, or a stray byte
+        if (!r.skip(4)) return std::nullopt;       // position
         auto width = r.word(), height = r.word();
         auto flags = r.byte();
-        if (!width || !height || !flags || !skip_colour_table(r, *flags)) return false;
-        // The decoder mishandles an image without pixels as well.
-        if (*width == 0 || *height == 0) return false;
-        auto min_size = r.byte();
-        if (!min_size || *min_size < 2 || *min_size > 8) return false;
-        std::vector<std::uint8_t> data;
-        if (!r.sub_blocks(&data)) return false;
-        return lzw_codes_sound(data, *min_size, static_cast<std::uint64_t>(*width) * *height);
+        if (!width || !height || !flags || !skip_colour_table(r, *flags)) return std::nullopt;
+        auto code_size = r.byte();
+        if (!code_size || !r.sub_blocks(data)) return std::nullopt;
+        return GifFirstImage{*screen_width, *screen_height, *width, *height, *code_size};
     }
+}
+
+bool gif_is_well_formed(std::span<const std::uint8_t> bytes) {
+    std::vector<std::uint8_t> data;
+    const std::optional<GifFirstImage> image = read_gif_first_image(bytes, &data);
+    if (!image) return false;
+    // The decoder mishandles an image without pixels as well.
+    if (image->width == 0 || image->height == 0) return false;
+    if (image->code_size < 2 || image->code_size > 8) return false;
+    return lzw_codes_sound(data, image->code_size, static_cast<std::uint64_t>(image->width) * image->height);
 }
 
 bool looks_like_png(std::span<const std::uint8_t> bytes) {

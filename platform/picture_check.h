@@ -6,10 +6,28 @@
 // disk would take the whole program down or hang it. A picture that fails
 // here is treated as unreadable.
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <vector>
 
 // True when bytes begin with a GIF signature.
 bool looks_like_gif(std::span<const std::uint8_t> bytes);
+
+// A GIF's screen and its first image, as their headers give them.
+struct GifFirstImage {
+    unsigned screen_width = 0;
+    unsigned screen_height = 0;
+    unsigned width = 0;
+    unsigned height = 0;
+    unsigned code_size = 0;  // the LZW minimum code size
+};
+
+// Reads a GIF from its signature through its first image's pixel data,
+// appending that data (the sub-blocks' contents) to data when given.
+// Nothing when any part is cut short or a stray byte stands before the
+// image.
+std::optional<GifFirstImage> read_gif_first_image(std::span<const std::uint8_t> bytes,
+                                                  std::vector<std::uint8_t>* data = nullptr);
 
 // True when the first image of the GIF is whole and every code of its pixel
 // data refers to an entry the decoder has already built: the header and

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/picture_check.h"
+
 namespace {
 
 using Bytes = std::span<const std::uint8_t>;
@@ -22,22 +24,9 @@ PictureSize larger(PictureSize a, PictureSize b) { return {std::max(a.width, b.w
 
 // The screen and the first image's frame.
 std::optional<PictureSize> gif_size(Bytes b) {
-    if (!has(b, 6, 7)) return std::nullopt;
-    PictureSize size{le16(b, 6), le16(b, 8)};
-    std::size_t at = 13;
-    if (b[10] & 0x80) at += 3u * (2u << (b[10] & 7));
-    while (has(b, at, 1)) {
-        if (b[at] == 0x21) {  // an extension: its label, then sub-blocks
-            at += 2;
-            while (has(b, at, 1) && b[at] != 0) at += 1u + b[at];
-            at += 1;
-        } else if (b[at] == 0x2C && has(b, at, 9)) {
-            return larger(size, {le16(b, at + 5), le16(b, at + 7)});
-        } else {
-            break;
-        }
-    }
-    return size;
+    const std::optional<GifFirstImage> gif = read_gif_first_image(b);
+    if (!gif) return std::nullopt;
+    return larger({gif->screen_width, gif->screen_height}, {gif->width, gif->height});
 }
 
 // The frame header (SOFn), found the way a JPEG reader finds markers: any

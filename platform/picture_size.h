@@ -18,5 +18,5 @@ inline constexpr std::uint32_t kLargestPictureSide = 4096;
 
 // The largest size that a GIF, JPEG, PNG, BMP, ICO or CUR header declares
 // (for an icon, the largest of its images); nothing when the bytes are none
-// of these or their header cannot be read. Reads the header only.
+// of these or their header cannot be read. Decodes nothing.
 std::optional<PictureSize> declared_picture_size(std::span<const std::uint8_t> bytes);
