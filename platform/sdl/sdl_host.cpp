@@ -55,6 +55,7 @@ SdlHost::SdlHost(IRuntime& runtime, SdlKeyboardHook& keyboard, const Picture& ic
 
 SdlHost::~SdlHost() {
     for (auto& [_, c] : cursors_) SDL_FreeCursor(c);
+    if (staging_) SDL_FreeSurface(staging_);
     if (win_) {
         if (fullscreen_) SDL_SetWindowFullscreen(win_, 0);
         SDL_DestroyWindow(win_);
@@ -128,20 +129,14 @@ void SdlHost::handle(const SDL_Event& e) {
     switch (e.type) {
     case SDL_MOUSEMOTION:
         in.type = InputEvent::Type::MouseMove;
-        in.x = e.motion.x;
-        in.y = e.motion.y;
-        window_->route(in);
-        update_cursor(in.x, in.y);
+        route_pointer(in, e.motion.x, e.motion.y);
         break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
         in.type = e.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Type::MouseDown : InputEvent::Type::MouseUp;
-        in.x = e.button.x;
-        in.y = e.button.y;
         in.button = mouse_bit(e.button.button);
         if (in.button == 0) break;
-        window_->route(in);
-        update_cursor(in.x, in.y);
+        route_pointer(in, e.button.x, e.button.y);
         break;
     case SDL_KEYDOWN:
     case SDL_KEYUP:
@@ -166,6 +161,42 @@ void SdlHost::handle(const SDL_Event& e) {
     }
 }
 
+void SdlHost::fit_to(int width, int height) {
+    if (width == mapping_.screen_width() && height == mapping_.screen_height()) return;
+    mapping_ = DisplayMapping(width, height, Window::kWidth, Window::kHeight);
+    scaler_ = FrameScaler(mapping_);
+}
+
+void SdlHost::set_scaling(Scaling scaling) {
+    scaling_ = scaling;
+    if (window_) window_->invalidate_all();
+}
+
+// Positions arrive in screen pixels and reach the toolkit in frame pixels.
+// The bars belong to nobody, except to a press that began in the frame: its
+// moves and release go on, pinned to the frame's edge. When the window is
+// the frame, positions pass as they come, a drag's beyond the window too.
+void SdlHost::route_pointer(InputEvent in, int sx, int sy) {
+    int w = 0, h = 0;
+    SDL_GetWindowSize(win_, &w, &h);
+    fit_to(w, h);
+    Point p{sx, sy};
+    if (!mapping_.identity()) {
+        if (const auto f = mapping_.to_frame(sx, sy)) {
+            p = *f;
+        } else if (window_->buttons_held() != 0) {
+            p = mapping_.to_frame_clamped(sx, sy);
+        } else {
+            update_cursor(-1, -1);
+            return;
+        }
+    }
+    in.x = p.x;
+    in.y = p.y;
+    window_->route(in);
+    update_cursor(p.x, p.y);
+}
+
 void SdlHost::update_cursor(int x, int y) {
     Cursor c = window_->cursor_at(x, y);
     if (!c || c.get() == shown_cursor_) return;
@@ -185,45 +216,47 @@ void SdlHost::update_cursor(int x, int y) {
 }
 
 // The frame goes straight to the window's surface, and only the part that
-// changed is sent to the display: a brush segment or a lit button costs a few
-// small rectangles, not a full-screen copy. When the display could not give
-// 1024 x 768, the whole frame is scaled into the middle of the screen.
+// changed is sent to the display: a brush segment or a lit button costs a
+// small rectangle, not a full-screen copy. On a screen of another size the
+// changed part alone is scaled, into exactly the screen pixels that show it.
 void SdlHost::render(bool force) {
     if (!window_) return;
     if (force) window_->invalidate_all();
     if (!window_->dirty()) return;
     const auto t0 = std::chrono::steady_clock::now();
     SDL_Surface* ws = SDL_GetWindowSurface(win_);
-    const Rect r = window_->compose();
-    if (!ws || r.empty()) return;
-    const std::uint32_t* frame = window_->frame().data();
-    if (ws->w == Window::kWidth && ws->h == Window::kHeight && ws->format->BytesPerPixel == 4) {
-        SDL_LockSurface(ws);
-        const SDL_PixelFormat* f = ws->format;
-        for (int y = r.y; y < r.y + r.h; ++y) {
-            const std::uint32_t* src = frame + static_cast<std::size_t>(y) * Window::kWidth + r.x;
-            auto* dst = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(ws->pixels) + y * ws->pitch) + r.x;
-            for (int x = 0; x < r.w; ++x) {
-                const std::uint32_t c = src[x];
-                dst[x] = ((c & 0xFFu) << f->Rshift) | (((c >> 8) & 0xFFu) << f->Gshift) | (((c >> 16) & 0xFFu) << f->Bshift);
-            }
-        }
-        SDL_UnlockSurface(ws);
-        const SDL_Rect sr{r.x, r.y, r.w, r.h};
-        SDL_UpdateWindowSurfaceRects(win_, &sr, 1);
-    } else {
-        SDL_Surface* src = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(frame), Window::kWidth,
-                                                              Window::kHeight, 32, Window::kWidth * 4,
-                                                              SDL_PIXELFORMAT_ABGR8888);
-        if (!src) return;
-        const double scale = std::min(ws->w / double(Window::kWidth), ws->h / double(Window::kHeight));
-        const int w = static_cast<int>(Window::kWidth * scale), h = static_cast<int>(Window::kHeight * scale);
-        SDL_Rect dst{(ws->w - w) / 2, (ws->h - h) / 2, w, h};
-        SDL_FillRect(ws, nullptr, SDL_MapRGB(ws->format, 0, 0, 0));
-        SDL_BlitScaled(src, nullptr, ws, &dst);
-        SDL_FreeSurface(src);
-        SDL_UpdateWindowSurface(win_);
+    if (!ws) return;
+    if (ws->w != painted_w_ || ws->h != painted_h_) {
+        // A new size: a new mapping, and nothing on the new surface yet.
+        fit_to(ws->w, ws->h);
+        window_->invalidate_all();
+        painted_w_ = ws->w;
+        painted_h_ = ws->h;
+        if (staging_) SDL_FreeSurface(staging_);
+        staging_ = nullptr;
     }
+    const Rect r = window_->compose();
+    if (r.empty()) return;
+    // The scaler writes 32-bit pixels; a screen of another depth gets them
+    // through a surface of the same size, converted by SDL.
+    SDL_Surface* target = ws;
+    if (ws->format->BytesPerPixel != 4) {
+        if (!staging_) staging_ = SDL_CreateRGBSurfaceWithFormat(0, ws->w, ws->h, 32, SDL_PIXELFORMAT_RGB888);
+        if (!staging_) return;
+        target = staging_;
+    }
+    const bool whole = r.w == Window::kWidth && r.h == Window::kHeight;
+    const Rect area = whole ? Rect{0, 0, ws->w, ws->h} : mapping_.window_covering(r, scaling_);
+    SDL_LockSurface(target);
+    const SDL_PixelFormat* f = target->format;
+    const ScreenBuffer out{static_cast<std::uint32_t*>(target->pixels), target->pitch,
+                           PixelLayout{f->Rshift, f->Gshift, f->Bshift}};
+    if (whole) paint_bars(mapping_, out);
+    scaler_.paint(scaling_, window_->frame().data(), area, out);
+    SDL_UnlockSurface(target);
+    SDL_Rect sr{area.x, area.y, area.w, area.h};
+    if (target != ws) SDL_BlitSurface(target, &sr, ws, &sr);
+    SDL_UpdateWindowSurfaceRects(win_, &sr, 1);
     last_render_ms_ = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
 }
 

@@ -4,6 +4,8 @@
 // routed through the toolkit, a render after each batch.
 #include <map>
 
+#include "platform/display_mapping.h"
+#include "platform/frame_scaler.h"
 #include "platform/services.h"
 #include "platform/toolkit/window.h"
 
@@ -11,6 +13,7 @@ struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Texture;
 struct SDL_Cursor;
+struct SDL_Surface;
 union SDL_Event;
 class SdlKeyboardHook;
 class SdlShell;
@@ -42,11 +45,17 @@ public:
     SDL_Window* sdl_window() { return win_; }
     // Milliseconds the last render took (for measuring).
     double last_render_ms() const { return last_render_ms_; }
+    // How the frame is shown on the screen now.
+    const DisplayMapping& mapping() const { return mapping_; }
+    // How a scaled frame is filtered (linear unless a benchmark compares).
+    void set_scaling(Scaling scaling);
 
 private:
     void handle(const SDL_Event& e);
     void handle_key(const SDL_Event& e);
     void render(bool force = false);
+    void route_pointer(InputEvent in, int sx, int sy);
+    void fit_to(int width, int height);
     void update_cursor(int x, int y);
     void after_batch();
 
@@ -58,5 +67,10 @@ private:
     std::map<const CursorImage*, SDL_Cursor*> cursors_;
     const CursorImage* shown_cursor_ = nullptr;
     bool fullscreen_ = false;
+    DisplayMapping mapping_{Window::kWidth, Window::kHeight, Window::kWidth, Window::kHeight};
+    FrameScaler scaler_{mapping_};
+    Scaling scaling_ = Scaling::Linear;
+    int painted_w_ = 0, painted_h_ = 0;
+    SDL_Surface* staging_ = nullptr;
     double last_render_ms_ = 0;
 };
