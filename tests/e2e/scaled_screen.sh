@@ -3,7 +3,9 @@
 # the frame is shown scaled between black bars and the pointer means what is
 # drawn under it. A click where a drawing area is shown fills that area and
 # leaves the outline; hovering where a palette button is shown lights it; a
-# click on a bar changes nothing; Ctrl+X and Yes end the program normally.
+# click on a bar changes nothing; a brush stroke that leaves over a bar is
+# pinned to the frame's edge until released; Ctrl+X and Yes end the program
+# normally.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh" "$1"
 HERE=$(dirname "${BASH_SOURCE[0]}")
 PY=/usr/bin/python3
@@ -55,6 +57,28 @@ lit=$($PY "$HERE/region_diff.py" "$E2E_TMP/lit_back.png" 176 675 84 85 "$PROG/PI
 plain=$($PY "$HERE/region_diff.py" "$E2E_TMP/lit_back.png" 176 675 84 85 "$PROG/PICTURE/BOJE1_03.JPG" 0 0)
 below "$lit" 6 || fail "PaletaZuta does not show its lit image (difference $lit)"
 below "$lit" "$plain" || fail "PaletaZuta looks more like its plain image ($plain) than its lit one ($lit)"
+
+# ---- A brush stroke that leaves the frame over a bar: it goes on to the
+# canvas's edge, pinned to the frame's edge, and ends where it is released ----
+click_at 835 611
+at $((30 + WX)) $((29 + WY))
+read -r OUTX OUTY < <(view beside "$PX" "$PY_")
+xdotool mousemove "$PX" "$PY_" mousedown 1
+sleep 0.05
+xdotool mousemove "$OUTX" "$OUTY"
+sleep 0.05
+xdotool mouseup 1
+sleep "${E2E_SETTLE:-0.3}"
+if [ "$OUTY" = "$PY_" ]; then at 32 $((29 + WY)); else at $((30 + WX)) 31; fi
+shot "$E2E_TMP/stroke.png"
+expect_pixel "$E2E_TMP/stroke.png" "$PX" "$PY_" "255,0,0" "the stroke reaches the canvas's edge"
+[ "$(view bars "$E2E_TMP/stroke.png")" = "0" ] || fail "the bars are not black after the stroke"
+# Released: moving about over the bar and back paints nothing more.
+xdotool mousemove 0 0 mousemove "$OUTX" "$OUTY"
+sleep "${E2E_SETTLE:-0.3}"
+shot "$E2E_TMP/after_stroke.png"
+[ "$(compare -metric AE "$E2E_TMP/stroke.png" "$E2E_TMP/after_stroke.png" null: 2>&1)" = "0" ] ||
+    fail "the stroke went on after the release on the bar"
 
 # ---- Ctrl+X, then Yes where it is shown ----
 key ctrl+x

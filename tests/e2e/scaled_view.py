@@ -4,6 +4,9 @@ centred, black bars on the other sides.
 
   scaled_view.py W H where FX FY           screen pixel showing frame pixel FX,FY
   scaled_view.py W H bar                   a screen pixel on a bar ("none" if none)
+  scaled_view.py W H beside SX SY          a bar pixel in line with screen pixel SX,SY:
+                                           on its row left of the frame, else on its
+                                           column above it
   scaled_view.py W H back SHOT OUT         the shown part of SHOT scaled back to 1024 x 768
   scaled_view.py W H bars SHOT             the number of bar pixels of SHOT that are not black
   scaled_view.py W H clear DRAWING X Y      a pixel near X,Y of the drawing with nothing but
@@ -44,6 +47,9 @@ def main(argv):
             print(300, y - 1)
         else:
             print("none")
+    elif cmd == "beside":
+        sx, sy = int(args[0]), int(args[1])
+        print(*((x - 20, sy) if x > 0 else (sx, y - 5)))
     elif cmd == "back":
         Image.open(args[0]).convert("RGB").crop((x, y, x + sw, y + sh)).resize((FW, FH), Image.BILINEAR).save(args[1])
     elif cmd == "bars":
