@@ -2,10 +2,13 @@
 # The Debian package: cpack builds rainbowdrop_<version>_amd64.deb, apt (or
 # dpkg) installs it, and ordinary desktop users start it with the menu's
 # command: Ctrl+P saves into the shared picture folder and prints on the
-# default printer. Purging it leaves nothing behind. Runs as root; installs
-# and removes a real package and two users, and refuses to touch an
-# installation it did not make.
+# default printer. Purging it leaves nothing behind. Installs and removes a
+# real package and two users, so it runs as root: run by an ordinary user it
+# runs again through sudo, or is skipped with its reason. It refuses to touch
+# an installation it did not make.
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/root.sh"
+become_root "installing a package" "$@"
 source "$here/lib.sh" "$1"
 
 PKG=rainbowdrop
@@ -16,10 +19,8 @@ ICON32=/usr/share/icons/hicolor/32x32/apps/rainbowdrop.png
 ICON256=/usr/share/icons/hicolor/256x256/apps/rainbowdrop.png
 export DEBIAN_FRONTEND=noninteractive
 
-skip() { echo "SKIP: $*"; exit 0; }
 installed() { dpkg-query -W -f='${db:Status-Status}' "$PKG" 2>/dev/null | grep -qv '^not-installed$'; }
 
-[ "$(id -u)" = 0 ] || skip "installing a package needs root, and neither apt-get nor dpkg can run as $(id -un)"
 if installed || [ -e "$PREFIX" ]; then
     fail "$PKG is already on this machine ($PREFIX); the test installs and purges its own build and leaves an existing installation alone"
 fi
@@ -32,7 +33,7 @@ CUPSD_PID=""
 package_cleanup() {
     if [ -n "$APP_PID" ]; then kill "$APP_PID" 2>/dev/null || true; wait "$APP_PID" 2>/dev/null || true; fi
     APP_PID=""
-    if [ -n "$CUPSD_PID" ]; then kill "$CUPSD_PID" 2>/dev/null || true; wait "$CUPSD_PID" 2>/dev/null || true; fi
+    e2e_stop_cupsd
     if installed; then dpkg --purge "$PKG" >/dev/null 2>&1 || true; fi
     if [ ${#EXTRA_PACKAGES[@]} -gt 0 ]; then apt-get purge -y -qq "${EXTRA_PACKAGES[@]}" >/dev/null 2>&1 || true; fi
     local u p
@@ -42,7 +43,7 @@ package_cleanup() {
         for p in $(pgrep -u "$u" || true); do kill "$p" 2>/dev/null || true; done
         userdel -r "$u" >/dev/null 2>&1 || true
     done
-    if [ -n "$CUPS_DIR" ]; then rm -rf "$CUPS_DIR"; fi
+    e2e_remove_cupsd
     e2e_cleanup
 }
 trap package_cleanup EXIT
@@ -182,7 +183,7 @@ save_and_print_as() {  # user
         [ -n "$page" ] && break
         sleep 0.1
     done
-    [ -n "$page" ] || fail "Ctrl+P as $1 printed nothing: $(grep -E '^E' "$CUPS_DIR/log/error_log" | tail -3)"
+    [ -n "$page" ] || fail "Ctrl+P as $1 printed nothing: $(e2e_cups_errors)"
     kill -0 "$APP_PID" 2>/dev/null || fail "the program ended after Ctrl+P as $1"
     echo "$1: saved $SAVED ($(stat -c %s "$SAVED") bytes), printed $(basename "$page")"
 }
@@ -206,9 +207,7 @@ save_and_print_as "$second"
 stop_app
 
 # ---- Purge it: nothing of it stays ----
-kill "$CUPSD_PID"
-wait "$CUPSD_PID" 2>/dev/null || true
-CUPSD_PID=""
+e2e_stop_cupsd
 if [ "$how" = apt-get ]; then
     apt-get purge -y -qq "$PKG" >"$E2E_TMP/purge.log" 2>&1 || fail "apt-get purge failed: $(tail -3 "$E2E_TMP/purge.log")"
 else
