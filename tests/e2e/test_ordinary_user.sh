@@ -93,7 +93,7 @@ colours=$(convert "$SHOT" -format %k info:)
 [ "$colours" -gt 20 ] || fail "the screenshot shows almost nothing ($colours colours)"
 if [ -n "$PROBE_MINE" ]; then
     grep -q "^Installing: $PROBE" "$E2E_TMP/run.log" || fail "tools/run did not say what it installs: $(head -5 "$E2E_TMP/run.log")"
-    grep -q "with sudo" "$E2E_TMP/run.log" || fail "tools/run did not say it uses sudo: $(head -5 "$E2E_TMP/run.log")"
+    grep -q "apt-get runs as root through sudo" "$E2E_TMP/run.log" || fail "tools/run did not say it uses sudo: $(head -5 "$E2E_TMP/run.log")"
     probe_installed || fail "tools/run did not install $PROBE through sudo"
 fi
 # The program, and everything the build made, belong to the user.
