@@ -72,44 +72,67 @@ fi
 chown -R "$U:$U" "$CLONE"
 
 # ---- bash tools/run, as the user, without a display ----
-start=$(date +%s)
-as_user timeout 1500 bash -c 'cd "$HOME/rainbowdrop" && exec bash tools/run' >"$E2E_TMP/run.log" 2>&1 &
-RUN_PID=$!
-t_build="" t_display="" t_shot=""
-for _ in $(seq 1 1500); do
-    now=$(($(date +%s) - start))
-    [ -z "$t_build" ] && [ -d "$CLONE/build" ] && t_build=$now
-    [ -z "$t_display" ] && pgrep -u "$U" -x Xvfb >/dev/null && t_display=$now
-    grep -q "Press Ctrl+C to stop" "$E2E_TMP/run.log" && { t_shot=$now; break; }
-    kill -0 "$RUN_PID" 2>/dev/null || fail "tools/run ended: $(tail -15 "$E2E_TMP/run.log")"
-    sleep 1
-done
-[ -n "$t_shot" ] || fail "no screenshot within 25 minutes: $(tail -15 "$E2E_TMP/run.log")"
-echo "tools/run as $U: packages ${t_build:-?} s, build $((${t_display:-0} - ${t_build:-0})) s ($(nproc) cores), screenshot after $t_shot s"
+# Starts tools/run as the user (the words before it, such as "sudo -n", come
+# first) and waits for the screenshot; sets the seconds until the package
+# step ended (T_BUILD), the build ended (T_DISPLAY) and the screenshot came
+# (T_SHOT).
+start_run() {  # log, then words before "bash tools/run"
+    local log=$1 start now
+    shift
+    T_BUILD="" T_DISPLAY="" T_SHOT=""
+    rm -f "$CLONE/build/screenshot.png"
+    start=$(date +%s)
+    as_user timeout 1500 bash -c 'cd "$HOME/rainbowdrop" && exec "$@" bash tools/run' sh "$@" >"$log" 2>&1 &
+    RUN_PID=$!
+    for _ in $(seq 1 1500); do
+        now=$(($(date +%s) - start))
+        [ -z "$T_BUILD" ] && [ -d "$CLONE/build" ] && T_BUILD=$now
+        [ -z "$T_DISPLAY" ] && pgrep -u "$U" -x Xvfb >/dev/null && T_DISPLAY=$now
+        grep -q "Press Ctrl+C to stop" "$log" && { T_SHOT=$now; return 0; }
+        kill -0 "$RUN_PID" 2>/dev/null || fail "tools/run ended: $(tail -15 "$log")"
+        sleep 1
+    done
+    fail "no screenshot within 25 minutes: $(tail -15 "$log")"
+}
+# The screenshot is there, and the program, and everything the build made,
+# belong to the user.
+check_run() {  # how it was started
+    local shot="$CLONE/build/screenshot.png" colours owners foreign
+    [ "$(identify -format '%wx%h' "$shot")" = 1024x768 ] || fail "$1: the screenshot is not 1024 x 768"
+    colours=$(convert "$shot" -format %k info:)
+    [ "$colours" -gt 20 ] || fail "$1: the screenshot shows almost nothing ($colours colours)"
+    owners=$(ps -eo user:40=,args= | awk -v p="$CLONE/build/rainbowdrop" '$2 == p { print $1 }' | sort -u)
+    [ -n "$owners" ] || fail "$1: the program is not running"
+    [ "$owners" = "$U" ] || fail "$1: the program runs as $(tr '\n' ' ' <<<"$owners"), not only as $U"
+    foreign=$(find "$CLONE" ! -user "$U" -printf '%u %p\n' | head -3)
+    [ -z "$foreign" ] || fail "$1: the clone holds files of others: $foreign"
+}
+# Ctrl+C (here TERM) stops the program and its display.
+stop_run() {  # how it was started
+    local left
+    kill "$RUN_PID"
+    wait "$RUN_PID" 2>/dev/null || true
+    RUN_PID=""
+    for _ in $(seq 1 50); do pgrep -u "$U" >/dev/null || break; sleep 0.1; done
+    left=$(pgrep -a -u "$U" || true)
+    [ -z "$left" ] || fail "$1: still running after tools/run was stopped: $left"
+}
 
-SHOT="$CLONE/build/screenshot.png"
-[ "$(identify -format '%wx%h' "$SHOT")" = 1024x768 ] || fail "the screenshot is not 1024 x 768"
-colours=$(convert "$SHOT" -format %k info:)
-[ "$colours" -gt 20 ] || fail "the screenshot shows almost nothing ($colours colours)"
+start_run "$E2E_TMP/run.log"
+echo "bash tools/run as $U: packages $T_BUILD s, build $((T_DISPLAY - T_BUILD)) s ($(nproc) cores), screenshot after $T_SHOT s"
 if [ -n "$PROBE_MINE" ]; then
     grep -q "^Installing: $PROBE" "$E2E_TMP/run.log" || fail "tools/run did not say what it installs: $(head -5 "$E2E_TMP/run.log")"
     grep -q "apt-get runs as root through sudo" "$E2E_TMP/run.log" || fail "tools/run did not say it uses sudo: $(head -5 "$E2E_TMP/run.log")"
     probe_installed || fail "tools/run did not install $PROBE through sudo"
 fi
-# The program, and everything the build made, belong to the user.
-owners=$(ps -eo user:40=,args= | awk -v p="$CLONE/build/rainbowdrop" '$2 == p { print $1 }' | sort -u)
-[ -n "$owners" ] || fail "the program is not running"
-[ "$owners" = "$U" ] || fail "the program runs as $(tr '\n' ' ' <<<"$owners"), not only as $U"
-foreign=$(find "$CLONE" ! -user "$U" -printf '%u %p\n' | head -3)
-[ -z "$foreign" ] || fail "the clone holds files of others: $foreign"
+check_run "bash tools/run"
+stop_run "bash tools/run"
 
-# Ctrl+C (here TERM) stops the program and its display.
-kill "$RUN_PID"
-wait "$RUN_PID" 2>/dev/null || true
-RUN_PID=""
-for _ in $(seq 1 50); do pgrep -u "$U" >/dev/null || break; sleep 0.1; done
-left=$(pgrep -a -u "$U" || true)
-[ -z "$left" ] || fail "still running after tools/run was stopped: $left"
+# Started through sudo by mistake, it still builds and plays as the user.
+start_run "$E2E_TMP/sudo-run.log" sudo -n
+echo "sudo bash tools/run as $U: screenshot after $T_SHOT s"
+check_run "sudo bash tools/run"
+stop_run "sudo bash tools/run"
 
 # ---- The tests that need root, as the user: through sudo ----
 # The printing test with the clone's build; the package test with the build
