@@ -107,10 +107,11 @@ check_run() {  # how it was started
     foreign=$(find "$CLONE" ! -user "$U" -printf '%u %p\n' | head -3)
     [ -z "$foreign" ] || fail "$1: the clone holds files of others: $foreign"
 }
-# Ctrl+C (here TERM) stops the program and its display.
+# Ctrl+C (here TERM to the user's tools/run, which sudo may stand before)
+# stops the program and its display.
 stop_run() {  # how it was started
-    local left
-    kill "$RUN_PID"
+    local left p
+    for p in $(pgrep -u "$U" -f '^bash tools/run$'); do kill "$p"; done
     wait "$RUN_PID" 2>/dev/null || true
     RUN_PID=""
     for _ in $(seq 1 50); do pgrep -u "$U" >/dev/null || break; sleep 0.1; done
