@@ -152,6 +152,8 @@ user_test test_package.sh "$BUILD_DIR" package.log || status=$?
 grep -q "runs again through sudo" "$E2E_TMP/package.log" || fail "test_package.sh as $U did not use sudo: $(head -3 "$E2E_TMP/package.log")"
 grep -q "^1 passed, 0 failed" "$E2E_TMP/package.log" || fail "test_package.sh as $U did not finish: $(tail -5 "$E2E_TMP/package.log")"
 echo "test_package.sh as $U: passed through sudo"
+foreign=$(find "$CLONE" ! -user "$U" -printf '%u %p\n' | head -3)
+[ -z "$foreign" ] || fail "the tests through sudo left files of others in the clone: $foreign"
 
 # ---- Without sudo: skipped, with the reason ----
 rm -f "$SUDOERS"

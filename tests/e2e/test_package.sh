@@ -51,7 +51,18 @@ trap package_cleanup EXIT
 # ---- Build the package ----
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BUILD_DIR/CMakeCache.txt")
 [ -n "$version" ] || fail "no project version in $BUILD_DIR/CMakeCache.txt"
-(cd "$BUILD_DIR" && CMAKE_BUILD_PARALLEL_LEVEL=2 cpack -B "$E2E_TMP/pkg" >"$E2E_TMP/cpack.log" 2>&1) \
+# cpack writes into the build folder too, so it runs as the folder's owner:
+# an ordinary user's build, tested through sudo, stays wholly theirs.
+builder=$(stat -c %u "$BUILD_DIR")
+as_builder=()
+if [ "$builder" != 0 ]; then
+    as_builder=(setpriv --reuid="$builder" --regid="$(stat -c %g "$BUILD_DIR")" --init-groups
+        env HOME="$(getent passwd "$builder" | cut -d: -f6)")
+    chmod 755 "$E2E_TMP"
+fi
+mkdir "$E2E_TMP/pkg"
+chown "$builder" "$E2E_TMP/pkg"
+(cd "$BUILD_DIR" && CMAKE_BUILD_PARALLEL_LEVEL=2 "${as_builder[@]}" cpack -B "$E2E_TMP/pkg" >"$E2E_TMP/cpack.log" 2>&1) \
     || fail "cpack failed: $(tail -5 "$E2E_TMP/cpack.log")"
 arch=$(dpkg --print-architecture)
 DEB="$E2E_TMP/pkg/${PKG}_${version}_${arch}.deb"
