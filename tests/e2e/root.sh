@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Root's rights for the end-to-end tests that need them (a print scheduler
 # that may run the PDF printer, installing a package, making users): root
 # itself, or sudo that asks for no password (after "sudo -v", or a NOPASSWD
