@@ -35,7 +35,7 @@ package_cleanup() {
     APP_PID=""
     e2e_stop_cupsd
     if installed; then dpkg --purge "$PKG" >/dev/null 2>&1 || true; fi
-    if [ ${#EXTRA_PACKAGES[@]} -gt 0 ]; then apt-get purge -y -qq "${EXTRA_PACKAGES[@]}" >/dev/null 2>&1 || true; fi
+    if [ ${#EXTRA_PACKAGES[@]} -gt 0 ]; then apt-get -o DPkg::Lock::Timeout=600 purge -y -qq "${EXTRA_PACKAGES[@]}" >/dev/null 2>&1 || true; fi
     local u p
     for u in "${USERS_MADE[@]}"; do
         # The splash companion ends on its own within three seconds.
@@ -88,6 +88,8 @@ while IFS= read -r group; do
     [ -n "$ok" ] || fail "no package of the dependency \"$group\" is installed on this machine"
 done < <(tr ',' '\n' <<<"$depends" | sed 's/^ *//')
 
+# Another package operation on the machine (automatic updates) may hold
+# dpkg's lock for a while: apt-get waits for it.
 # ---- Install it as a user would: apt-get install ./file.deb, else dpkg -i ----
 cp "$DEB" "$E2E_TMP/install.deb"
 chmod 644 "$E2E_TMP/install.deb"
@@ -95,7 +97,7 @@ chmod 755 "$E2E_TMP"  # apt's download user reads local packages
 how=""
 if sim=$(apt-get install -s --no-install-recommends "$E2E_TMP/install.deb" 2>/dev/null); then
     mapfile -t EXTRA_PACKAGES < <(awk '/^Inst / && $2 != "'"$PKG"'" {print $2}' <<<"$sim")
-    if apt-get install -y -qq --no-install-recommends "$E2E_TMP/install.deb" >"$E2E_TMP/apt.log" 2>&1; then
+    if apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "$E2E_TMP/install.deb" >"$E2E_TMP/apt.log" 2>&1; then
         how="apt-get"
     fi
 fi
@@ -220,7 +222,7 @@ stop_app
 # ---- Purge it: nothing of it stays ----
 e2e_stop_cupsd
 if [ "$how" = apt-get ]; then
-    apt-get purge -y -qq "$PKG" >"$E2E_TMP/purge.log" 2>&1 || fail "apt-get purge failed: $(tail -3 "$E2E_TMP/purge.log")"
+    apt-get -o DPkg::Lock::Timeout=600 purge -y -qq "$PKG" >"$E2E_TMP/purge.log" 2>&1 || fail "apt-get purge failed: $(tail -3 "$E2E_TMP/purge.log")"
 else
     dpkg --purge "$PKG" >"$E2E_TMP/purge.log" 2>&1 || fail "dpkg --purge failed: $(tail -3 "$E2E_TMP/purge.log")"
 fi
