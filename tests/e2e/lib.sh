@@ -2,6 +2,10 @@
 # program folder, on its own Xvfb display, driven by xdotool.
 # Usage in a test script:   source "$(dirname "$0")/lib.sh" "$1"
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/root.sh"
+# The print scheduler's tools live in /usr/sbin, which an ordinary user's
+# PATH leaves out.
+case ":$PATH:" in *:/usr/sbin:*) ;; *) PATH="$PATH:/usr/sbin:/sbin" ;; esac
 
 BUILD_DIR=$(cd "${1:?build folder}" && pwd)
 E2E_TMP=$(mktemp -d /tmp/rd-e2e-XXXXXX)
@@ -111,10 +115,14 @@ expect_pixel() {  # file x y "R,G,B" what
 
 # A CUPS scheduler of our own with a PDF printer as the default: its
 # configuration, spool and socket in a folder the filters (which run as lp)
-# can reach; nothing of the system's is touched. Sets CUPS_DIR, CUPSD_PID and
-# CUPS_SERVER; the test stops the scheduler and removes CUPS_DIR.
+# can reach; nothing of the system's is touched. The scheduler runs as root
+# (through sudo for an ordinary user): only then may it start the PDF
+# printer, which writes each page into the home folder of whoever printed.
+# Sets CUPS_DIR, CUPSD_PID and CUPS_SERVER; the test calls e2e_stop_cupsd
+# and e2e_remove_cupsd.
 e2e_start_cupsd() {
     command -v cupsd >/dev/null || fail "cupsd is not installed"
+    need_root "a print scheduler with the PDF printer"
     CUPS_DIR=$(mktemp -d /tmp/rd-cups-XXXXXX)
     chmod 755 "$CUPS_DIR"
     mkdir -p "$CUPS_DIR"/{conf,spool,cache,state,log}
@@ -128,6 +136,7 @@ StateDir $CUPS_DIR/state
 ErrorLog $CUPS_DIR/log/error_log
 AccessLog $CUPS_DIR/log/access_log
 PageLog $CUPS_DIR/log/page_log
+Printcap $CUPS_DIR/printcap
 SystemGroup root
 CONF
     cat >"$CUPS_DIR/conf/cupsd.conf" <<CONF
@@ -148,13 +157,40 @@ DefaultAuthType None
 CONF
     export CUPS_SERVER="$CUPS_DIR/cups.sock"
     unset PRINTER LPDEST
-    cupsd -f -c "$CUPS_DIR/conf/cupsd.conf" -s "$CUPS_DIR/conf/cups-files.conf" >"$CUPS_DIR/log/cupsd.out" 2>&1 &
-    CUPSD_PID=$!
+    # A small shell tells the scheduler's own process number: through sudo,
+    # $! would be sudo's.
+    as_root sh -c 'echo $$ >"$1"; exec cupsd -f -c "$2" -s "$3"' sh "$CUPS_DIR/cupsd.pid" \
+        "$CUPS_DIR/conf/cupsd.conf" "$CUPS_DIR/conf/cups-files.conf" >"$CUPS_DIR/log/cupsd.out" 2>&1 &
+    CUPSD_JOB=$!
+    for _ in $(seq 1 100); do [ -s "$CUPS_DIR/cupsd.pid" ] && break; sleep 0.05; done
+    CUPSD_PID=$(cat "$CUPS_DIR/cupsd.pid" 2>/dev/null || true)
+    [ -n "$CUPSD_PID" ] || fail "cupsd did not start: $(cat "$CUPS_DIR/log/cupsd.out")"
     for _ in $(seq 1 100); do lpstat -r 2>/dev/null | grep -q "scheduler is running" && break; sleep 0.1; done
     lpstat -r | grep -q "scheduler is running" || fail "cupsd did not start: $(cat "$CUPS_DIR/log/cupsd.out")"
     lpadmin -p RainbowTest -v cups-pdf:/ -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null \
         || fail "cannot add the PDF printer"
     lpadmin -d RainbowTest
+}
+
+# The scheduler's last errors (its log is root's).
+e2e_cups_errors() {
+    as_root grep -E '^E' "$CUPS_DIR/log/error_log" 2>/dev/null | tail -3 || true
+}
+
+# Stops the scheduler and waits until it has gone; it may be root's.
+e2e_stop_cupsd() {
+    [ -n "${CUPSD_PID:-}" ] || return 0
+    as_root kill "$CUPSD_PID" 2>/dev/null || true
+    for _ in $(seq 1 100); do [ -d "/proc/$CUPSD_PID" ] || break; sleep 0.05; done
+    wait "$CUPSD_JOB" 2>/dev/null || true
+    CUPSD_PID=""
+}
+
+# Stops the scheduler and removes its folder, which it made partly root's.
+e2e_remove_cupsd() {
+    e2e_stop_cupsd
+    if [ -n "${CUPS_DIR:-}" ]; then as_root rm -rf "$CUPS_DIR"; fi
+    CUPS_DIR=""
 }
 
 e2e_program_folder

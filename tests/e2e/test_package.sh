@@ -2,10 +2,13 @@
 # The Debian package: cpack builds rainbowdrop_<version>_amd64.deb, apt (or
 # dpkg) installs it, and ordinary desktop users start it with the menu's
 # command: Ctrl+P saves into the shared picture folder and prints on the
-# default printer. Purging it leaves nothing behind. Runs as root; installs
-# and removes a real package and two users, and refuses to touch an
-# installation it did not make.
+# default printer. Purging it leaves nothing behind. Installs and removes a
+# real package and two users, so it runs as root: run by an ordinary user it
+# runs again through sudo, or is skipped with its reason. It refuses to touch
+# an installation it did not make.
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/root.sh"
+become_root "installing a package" "$@"
 source "$here/lib.sh" "$1"
 
 PKG=rainbowdrop
@@ -16,10 +19,8 @@ ICON32=/usr/share/icons/hicolor/32x32/apps/rainbowdrop.png
 ICON256=/usr/share/icons/hicolor/256x256/apps/rainbowdrop.png
 export DEBIAN_FRONTEND=noninteractive
 
-skip() { echo "SKIP: $*"; exit 0; }
 installed() { dpkg-query -W -f='${db:Status-Status}' "$PKG" 2>/dev/null | grep -qv '^not-installed$'; }
 
-[ "$(id -u)" = 0 ] || skip "installing a package needs root, and neither apt-get nor dpkg can run as $(id -un)"
 if installed || [ -e "$PREFIX" ]; then
     fail "$PKG is already on this machine ($PREFIX); the test installs and purges its own build and leaves an existing installation alone"
 fi
@@ -32,9 +33,9 @@ CUPSD_PID=""
 package_cleanup() {
     if [ -n "$APP_PID" ]; then kill "$APP_PID" 2>/dev/null || true; wait "$APP_PID" 2>/dev/null || true; fi
     APP_PID=""
-    if [ -n "$CUPSD_PID" ]; then kill "$CUPSD_PID" 2>/dev/null || true; wait "$CUPSD_PID" 2>/dev/null || true; fi
+    e2e_stop_cupsd
     if installed; then dpkg --purge "$PKG" >/dev/null 2>&1 || true; fi
-    if [ ${#EXTRA_PACKAGES[@]} -gt 0 ]; then apt-get purge -y -qq "${EXTRA_PACKAGES[@]}" >/dev/null 2>&1 || true; fi
+    if [ ${#EXTRA_PACKAGES[@]} -gt 0 ]; then apt-get -o DPkg::Lock::Timeout=600 purge -y -qq "${EXTRA_PACKAGES[@]}" >/dev/null 2>&1 || true; fi
     local u p
     for u in "${USERS_MADE[@]}"; do
         # The splash companion ends on its own within three seconds.
@@ -42,7 +43,7 @@ package_cleanup() {
         for p in $(pgrep -u "$u" || true); do kill "$p" 2>/dev/null || true; done
         userdel -r "$u" >/dev/null 2>&1 || true
     done
-    if [ -n "$CUPS_DIR" ]; then rm -rf "$CUPS_DIR"; fi
+    e2e_remove_cupsd
     e2e_cleanup
 }
 trap package_cleanup EXIT
@@ -50,7 +51,18 @@ trap package_cleanup EXIT
 # ---- Build the package ----
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BUILD_DIR/CMakeCache.txt")
 [ -n "$version" ] || fail "no project version in $BUILD_DIR/CMakeCache.txt"
-(cd "$BUILD_DIR" && CMAKE_BUILD_PARALLEL_LEVEL=2 cpack -B "$E2E_TMP/pkg" >"$E2E_TMP/cpack.log" 2>&1) \
+# cpack writes into the build folder too, so it runs as the folder's owner:
+# an ordinary user's build, tested through sudo, stays wholly theirs.
+builder=$(stat -c %u "$BUILD_DIR")
+as_builder=()
+if [ "$builder" != 0 ]; then
+    as_builder=(setpriv --reuid="$builder" --regid="$(stat -c %g "$BUILD_DIR")" --init-groups
+        env HOME="$(getent passwd "$builder" | cut -d: -f6)")
+    chmod 755 "$E2E_TMP"
+fi
+mkdir "$E2E_TMP/pkg"
+chown "$builder" "$E2E_TMP/pkg"
+(cd "$BUILD_DIR" && CMAKE_BUILD_PARALLEL_LEVEL=2 "${as_builder[@]}" cpack -B "$E2E_TMP/pkg" >"$E2E_TMP/cpack.log" 2>&1) \
     || fail "cpack failed: $(tail -5 "$E2E_TMP/cpack.log")"
 arch=$(dpkg --print-architecture)
 DEB="$E2E_TMP/pkg/${PKG}_${version}_${arch}.deb"
@@ -76,6 +88,8 @@ while IFS= read -r group; do
     [ -n "$ok" ] || fail "no package of the dependency \"$group\" is installed on this machine"
 done < <(tr ',' '\n' <<<"$depends" | sed 's/^ *//')
 
+# Another package operation on the machine (automatic updates) may hold
+# dpkg's lock for a while: apt-get waits for it.
 # ---- Install it as a user would: apt-get install ./file.deb, else dpkg -i ----
 cp "$DEB" "$E2E_TMP/install.deb"
 chmod 644 "$E2E_TMP/install.deb"
@@ -83,7 +97,7 @@ chmod 755 "$E2E_TMP"  # apt's download user reads local packages
 how=""
 if sim=$(apt-get install -s --no-install-recommends "$E2E_TMP/install.deb" 2>/dev/null); then
     mapfile -t EXTRA_PACKAGES < <(awk '/^Inst / && $2 != "'"$PKG"'" {print $2}' <<<"$sim")
-    if apt-get install -y -qq --no-install-recommends "$E2E_TMP/install.deb" >"$E2E_TMP/apt.log" 2>&1; then
+    if apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "$E2E_TMP/install.deb" >"$E2E_TMP/apt.log" 2>&1; then
         how="apt-get"
     fi
 fi
@@ -182,7 +196,7 @@ save_and_print_as() {  # user
         [ -n "$page" ] && break
         sleep 0.1
     done
-    [ -n "$page" ] || fail "Ctrl+P as $1 printed nothing: $(grep -E '^E' "$CUPS_DIR/log/error_log" | tail -3)"
+    [ -n "$page" ] || fail "Ctrl+P as $1 printed nothing: $(e2e_cups_errors)"
     kill -0 "$APP_PID" 2>/dev/null || fail "the program ended after Ctrl+P as $1"
     echo "$1: saved $SAVED ($(stat -c %s "$SAVED") bytes), printed $(basename "$page")"
 }
@@ -206,11 +220,9 @@ save_and_print_as "$second"
 stop_app
 
 # ---- Purge it: nothing of it stays ----
-kill "$CUPSD_PID"
-wait "$CUPSD_PID" 2>/dev/null || true
-CUPSD_PID=""
+e2e_stop_cupsd
 if [ "$how" = apt-get ]; then
-    apt-get purge -y -qq "$PKG" >"$E2E_TMP/purge.log" 2>&1 || fail "apt-get purge failed: $(tail -3 "$E2E_TMP/purge.log")"
+    apt-get -o DPkg::Lock::Timeout=600 purge -y -qq "$PKG" >"$E2E_TMP/purge.log" 2>&1 || fail "apt-get purge failed: $(tail -3 "$E2E_TMP/purge.log")"
 else
     dpkg --purge "$PKG" >"$E2E_TMP/purge.log" 2>&1 || fail "dpkg --purge failed: $(tail -3 "$E2E_TMP/purge.log")"
 fi

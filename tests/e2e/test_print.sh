@@ -2,7 +2,9 @@
 # Ctrl+P in the real program saves the picture and prints it on a real CUPS
 # scheduler (our own cupsd with a PDF printer): the page shows the picture at
 # its natural size at the top-left with the painted colour. Without a printer
-# and without a scheduler it stays silent and still saves the picture.
+# and without a scheduler it stays silent and still saves the picture. The
+# program runs as whoever runs the test; the scheduler needs root (sudo for
+# an ordinary user), and without it the test is skipped with its reason.
 source "$(dirname "$0")/lib.sh" "$1"
 HERE=$(dirname "$0")
 
@@ -11,10 +13,10 @@ CUPSD_PID=""
 PDF_DIR="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
 MARK=""
 print_cleanup() {
-    if [ -n "$CUPSD_PID" ]; then kill "$CUPSD_PID" 2>/dev/null || true; fi
+    e2e_stop_cupsd
     # Only the pages this test printed.
     [ -n "$MARK" ] && [ -d "$PDF_DIR" ] && find "$PDF_DIR" -maxdepth 1 -name 'Rainbow_Drop*-job_*.pdf' -newer "$MARK" -delete 2>/dev/null
-    if [ -n "$CUPS_DIR" ]; then rm -rf "$CUPS_DIR"; fi
+    e2e_remove_cupsd
     e2e_cleanup
 }
 trap print_cleanup EXIT
@@ -48,7 +50,7 @@ shot "$E2E_TMP/notice.png"
 [ -z "$(new_pages)" ] || fail "a page was printed while the notice was still up"
 for _ in $(seq 1 150); do [ -n "$(new_pages)" ] && break; sleep 0.1; done
 PAGE_PDF=$(new_pages | head -1)
-[ -n "$PAGE_PDF" ] || fail "no page printed: $(grep -E '^E' "$CUPS_DIR/log/error_log" | tail -3)"
+[ -n "$PAGE_PDF" ] || fail "no page printed: $(e2e_cups_errors)"
 sleep 0.5  # the PDF printer may still be writing it
 [ "$(new_pages | wc -l)" -eq 1 ] || fail "one Ctrl+P printed $(new_pages | wc -l) pages"
 shot "$E2E_TMP/printed.png"
@@ -76,8 +78,6 @@ quiet_print() {  # what
 }
 lpadmin -x RainbowTest
 quiet_print "no printer"
-kill "$CUPSD_PID"
-wait "$CUPSD_PID" 2>/dev/null || true
-CUPSD_PID=""
+e2e_stop_cupsd
 quiet_print "no scheduler"
 echo "1 passed, 0 failed"
