@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fill against a plain breadth-first fill and the memory floor (one
 // read-and-write pass over the buffer), measured in the same run.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package (cpack in the build folder): rainbowdrop_<version>_amd64.deb
 # (the architecture is dpkg's) with the program folder under /opt/rainbowdrop,
 # the command /usr/bin/rainbowdrop and a menu entry.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command line, read before anything else happens: a child's program
 // that takes the whole screen and the keyboard must not do so when a grown-up

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rainbow Drop: the program. Builds the real back-end and runs the window.
 #include <SDL.h>
 #include <SDL_image.h>

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real command answers --help and --version and refuses a wrong option
 # before it touches the display: with no display at all and a program folder
 # whose first picture is missing, the start-up would end with 1 or 3, so

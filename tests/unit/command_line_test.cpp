@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line is read before the program takes the screen: only an
 // empty command line starts it; --help and --version print and end with 0;
 // anything else is one line of usage on standard error and status 2.
