@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PlayEffect: every sound effect of the program goes through here.
 #include "platform/asset_path.h"
 #include "shell/forma_main.h"

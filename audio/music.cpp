@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The music switch, its repeat timer and the effects switch.
 #include "platform/asset_path.h"
 #include "platform/errors.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Click-to-sound latency on the real mixer: from the call of a click handler
 // to the first non-silent output that SDL's disk audio driver writes. The
 // program's logic runs on the headless back-end with the real sound player

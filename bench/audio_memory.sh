@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Resident memory of the whole program (under a private Xvfb, sound written by
 # SDL's disk audio driver): before the music, with the music playing, and
 # after ten more starts and stops. Prints its figures; target < 80 MB.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fill against the baselines it has to beat, measured in the same run:
 //  - a breadth-first fill whose queue is one vector allocated before timing
 //    (a plain fill with no container overhead left to beat);

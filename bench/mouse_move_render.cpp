@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Handler plus render time of one mouse move, in the real SDL back-end on a
 // real X display of any size (run it under Xvfb: bench/run-mouse-move).
 // Prints the median and 90th percentile over many moves across the canvas

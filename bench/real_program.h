@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the benchmarks that time the real back-end start from: SDL's video,
 // and the program on the real platform in a given program folder, its

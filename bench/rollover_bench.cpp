@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A mouse move over the window's background with the gallery open and a
 // thumbnail lit: the busiest rollover handler (19 pictures). Measured on the
 // real asset files with the decoded-picture cache, and, in the same run,

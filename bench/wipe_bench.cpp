@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wipe on the real SDL back-end and a real X display (run it under Xvfb:
 // bench/run-wipe): for each of the five passes its length, the frames
 // presented and what a frame costs, then the bare painting without pacing;

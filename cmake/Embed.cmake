@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # rd_embed(<target> BASE <dir> [STRIP <prefix>] FILES <relative names...>)
 # Builds the named files into an object library <target> with .incbin, and an
 # index so that embedded_file("PICTURE/01.GIF") returns their bytes. The

@@ -1,15 +1,36 @@
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package (cpack in the build folder): rainbowdrop_<version>_amd64.deb
 # (the architecture is dpkg's) with the program folder under /opt/rainbowdrop,
-# the command /usr/bin/rainbowdrop and a menu entry.
+# the command /usr/bin/rainbowdrop, a menu entry, the manual page, the
+# AppStream metadata and the documentation Debian asks for.
 #
-# The desktop files have absolute destinations in a component of their own
+# The files under /usr have absolute destinations in a component of their own
 # that a plain `cmake --install --prefix DIR` leaves out, so that installing
 # the program folder somewhere never writes into /usr.
 set(RD_PACKAGE_PREFIX /opt/rainbowdrop)
 set(RD_PACKAGE_DIR "${CMAKE_BINARY_DIR}/packaging")
-foreach(f rainbowdrop postinst postrm)
+foreach(f rainbowdrop postinst postrm rainbowdrop.6 rainbowdrop.metainfo.xml)
   configure_file("${CMAKE_SOURCE_DIR}/packaging/${f}.in" "${RD_PACKAGE_DIR}/${f}" @ONLY)
 endforeach()
+
+# Compressed without a name or a time stamp (gzip -n), so that the same
+# sources give the same bytes.
+add_custom_command(OUTPUT "${RD_PACKAGE_DIR}/changelog.gz" "${RD_PACKAGE_DIR}/rainbowdrop.6.gz"
+  COMMAND ${CMAKE_COMMAND} -E copy "${CMAKE_SOURCE_DIR}/packaging/changelog" "${RD_PACKAGE_DIR}/changelog"
+  COMMAND gzip -9nf "${RD_PACKAGE_DIR}/changelog"
+  COMMAND gzip -9nkf "${RD_PACKAGE_DIR}/rainbowdrop.6"
+  DEPENDS "${CMAKE_SOURCE_DIR}/packaging/changelog" "${RD_PACKAGE_DIR}/rainbowdrop.6"
+  COMMENT "Compressing the changelog and the manual page")
+add_custom_command(OUTPUT "${RD_PACKAGE_DIR}/copyright"
+  COMMAND ${CMAKE_COMMAND} -DTEMPLATE=${CMAKE_SOURCE_DIR}/packaging/copyright.in
+    -DLICENCE_TEXT=${CMAKE_SOURCE_DIR}/LICENSES/CC-BY-SA-4.0.txt -DOUTPUT=${RD_PACKAGE_DIR}/copyright
+    -P "${CMAKE_SOURCE_DIR}/cmake/DebianCopyright.cmake"
+  DEPENDS "${CMAKE_SOURCE_DIR}/packaging/copyright.in" "${CMAKE_SOURCE_DIR}/LICENSES/CC-BY-SA-4.0.txt"
+    "${CMAKE_SOURCE_DIR}/cmake/DebianCopyright.cmake"
+  COMMENT "Writing the package's copyright file")
+add_custom_target(rd_package_files ALL
+  DEPENDS "${RD_PACKAGE_DIR}/changelog.gz" "${RD_PACKAGE_DIR}/rainbowdrop.6.gz" "${RD_PACKAGE_DIR}/copyright")
 
 install(PROGRAMS "${RD_PACKAGE_DIR}/rainbowdrop" DESTINATION /usr/bin
   COMPONENT desktop EXCLUDE_FROM_ALL)
@@ -19,6 +40,14 @@ install(FILES resources/icon32.png DESTINATION /usr/share/icons/hicolor/32x32/ap
   COMPONENT desktop EXCLUDE_FROM_ALL)
 install(FILES resources/icon256.png DESTINATION /usr/share/icons/hicolor/256x256/apps RENAME rainbowdrop.png
   COMPONENT desktop EXCLUDE_FROM_ALL)
+install(FILES "${RD_PACKAGE_DIR}/rainbowdrop.6.gz" DESTINATION /usr/share/man/man6
+  COMPONENT desktop EXCLUDE_FROM_ALL)
+install(FILES "${RD_PACKAGE_DIR}/rainbowdrop.metainfo.xml" DESTINATION /usr/share/metainfo
+  RENAME org.rainbowdrop.rainbowdrop.metainfo.xml COMPONENT desktop EXCLUDE_FROM_ALL)
+install(FILES "${RD_PACKAGE_DIR}/copyright" "${RD_PACKAGE_DIR}/changelog.gz" THIRD-PARTY.md
+  DESTINATION /usr/share/doc/rainbowdrop COMPONENT desktop EXCLUDE_FROM_ALL)
+install(FILES packaging/rainbowdrop.lintian-overrides DESTINATION /usr/share/lintian/overrides
+  RENAME rainbowdrop COMPONENT desktop EXCLUDE_FROM_ALL)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME rainbowdrop)
@@ -37,7 +66,8 @@ set(CPACK_INSTALL_CMAKE_PROJECTS
   "${CMAKE_BINARY_DIR};${PROJECT_NAME};desktop;/")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# Filed like Debian's other painting program for children.
+set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Found with dpkg-shlibdeps on Debian 12; the sound font is the General MIDI
 # font that SDL_mixer's FluidSynth finds by itself (either one will do).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The brush: a solid round pen 3 pixels wide, clipped to the buffer.
 #include "platform/toolkit/canvas.h"

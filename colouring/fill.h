@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fill tool's region rule on a plain pixel buffer: the 4-connected region
 // of pixels of exactly the seed's colour becomes the new colour.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The twelve palette buttons: choose the colour, say its name, mark it chosen.
 #include "colouring/palette_table.h"
 #include "platform/errors.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ctrl+P: save the picture beside the program, show the notice, print.
 #include <memory>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The eraser and the blank paper, both after an animated wipe.
 #include "colouring/wipe.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The wipe that clears the canvas: five sweep orders, eight effects made of
 // one or two of them, and the pacing that lets a child watch the sweep.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The companion started at launch: a borderless splash with the product
 // name, centred on the screen for about two and a half seconds.
 #include <SDL.h>

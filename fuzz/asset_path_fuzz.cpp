@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The asset-name mapping on arbitrary names: built from pieces that reach a
 // small real folder tree (so the letter-case search runs) and from raw bytes.
 // The mapping must never fail, must leave no backslash and no doubled

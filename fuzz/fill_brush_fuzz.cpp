@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fill and the brush on arbitrary buffers: a buffer of a few colours (or
 // arbitrary 32-bit values), then a series of brush strokes and fills.
 //  - Every fill must leave exactly what the breadth-first reference leaves,

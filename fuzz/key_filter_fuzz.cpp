@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key filter on arbitrary hook calls: any hook code, any message, any
 // 20-byte record or none. The record lives in a heap block of exactly its
 // size, so a read past it is caught. The filter must swallow an event exactly

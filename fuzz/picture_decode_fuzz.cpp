@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picture loading of arbitrary bytes through our loader: it either gives a
 // whole picture or throws PictureLoadError. Anything else (a crash, another
 // exception, a picture whose pixels do not match its size) is a finding. (A

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Asset names are written the classic way ("\PICTURE\01.GIF", appended to a
 // program folder). One function maps such a name onto this file system.

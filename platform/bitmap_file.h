@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writing a picture as a classic 24-bit bitmap file ("BM", bottom-up rows).
 #include <string>

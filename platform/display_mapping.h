@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the frame lies on a screen of another size: scaled to fit, centred,
 // black bars on the other sides. The one description serves both ways, so a

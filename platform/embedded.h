@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Files built into the program (the window's initial pictures, pointers and
 // icon), embedded at build time from the same files that ship beside it.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Failures that handlers trap. A handler "stops silently at a failing step":
 // the step throws, the handler's trap catches at its end.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Paints part of the screen from the frame through a DisplayMapping. Every
 // screen pixel is computed from the same global sample positions, whatever

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 20-byte key-event record the key filter receives: five 32-bit fields in
 // the order of the classic low-level keyboard hook.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A decoded picture: immutable, shared. Pixels are 0xAABBGGRR (the colour
 // type red + 256 x green + 65536 x blue, with alpha in the top byte).

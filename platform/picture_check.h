@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Strict readings of a picture's structure, done before the bytes reach the
 // system's decoders, which trust what they read: the GIF decoder follows a

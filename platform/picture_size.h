@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The size a picture's header declares, read before any decoder runs: a
 // decoder allocates what the header asks for and then fills all of it, so a

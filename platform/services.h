@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The outside services the program uses, one small interface each. The SDL
 // back-end implements them for real; the headless back-end records calls.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Buttons light up under the mouse. There is no leave event: the handler of
 // whatever lies under the mouse restores the buttons it may have come from.
 #include "colouring/palette_table.h"

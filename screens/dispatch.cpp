@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // From (control, event) to the named handler. Families are looked up as
 // id - first in tables of handlers; events a control has no handler for are
 // ignored.

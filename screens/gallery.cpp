@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The gallery screen: 25 thumbnails over the gallery background.
 #include "platform/errors.h"
 #include "screens/thumbnail_table.h"

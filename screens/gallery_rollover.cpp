@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The thumbnail under the mouse shows its yellow image; the one lit before
 // goes back to white.
 #include "platform/errors.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two screens, switched on and off and frozen under a panel. Each
 // operation walks its control set in the fixed order, one assignment a control.
 #include <array>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One row a thumbnail: its place in the 5 x 5 grid, its two images, its drawing.
 #include <array>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window as it is created: every control's place, size, initial picture,
 // pointer, focus order and visibility, and the stacking order.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // FormaMain: the one window, its controls and the whole program state.
 // Member functions are defined in the folder of the subsystem they belong to:

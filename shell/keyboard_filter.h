@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The low-level key filter: every key event made while Alt is held, and every
 // event of the Windows keys and the Applications key, is swallowed.

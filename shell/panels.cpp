@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exit question and the information panel, laid over a frozen screen.
 #include "platform/errors.h"
 #include "shell/forma_main.h"

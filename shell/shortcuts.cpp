@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ctrl+P prints, Ctrl+X asks whether to stop, Ctrl+R shows the information
 // panel. The window and the 20 colouring-screen controls share this.
 #include "platform/errors.h"

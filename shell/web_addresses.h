@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two web addresses of the information panel, set at build time
 // (RAINBOWDROP_PRODUCT_URL, RAINBOWDROP_MAKER_URL). Left empty, they open the

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: CC-BY-SA-4.0
 """Make the sounds and the music from the sources beside this script.
 
     build.py --out ASSETS [--quiet]

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: CC-BY-SA-4.0
 """Tests of the sound pipeline: the checker must catch each fault a sound or
 the music file can have, the build must write sounds that pass it with the
 levels and edges it promises, and the committed files must be what the

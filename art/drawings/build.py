@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: CC-BY-SA-4.0
 """Render the colouring-book drawings from their SVG sources.
 
     build.py --out ASSETS [NN ...]

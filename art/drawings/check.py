@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: CC-BY-SA-4.0
 """Check the rendered drawings PICTURE/NN.GIF against the colouring rules.
 
     check.py [--assets DIR] [NN ...]

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: CC-BY-SA-4.0
 """Tests of the drawing pipeline: the checker must catch each fault a drawing
 can have, the build must clean and write exactly what the program reads, and
 the committed drawings must be what their sources give.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: CC-BY-SA-4.0
 """The product's mark: a rainbow with a smiling drop under it, and its name."""
 import theme
 from svgkit import circle, group, rainbow_text, rect

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: CC-BY-SA-4.0
 """Render every interface picture: screens, palette, buttons, panels, thumbnails,
 pointers, the program icon and the splash.
 

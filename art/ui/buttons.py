@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: CC-BY-SA-4.0
 """Button faces: the rounded tiles and pills, their lit (mouse-over) form, and the
 buttons of the colouring screen's right-hand column.
 

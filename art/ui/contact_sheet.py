@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: CC-BY-SA-4.0
 """One review sheet of every picture: the screens put together as the program
 shows them, the drawings, thumbnail pairs, every button state side by side, the
 palette, the panels, pointers and icons, each labelled with its file name.

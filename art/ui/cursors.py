@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: CC-BY-SA-4.0
 """Mouse pointers, the program icon and the start-up splash.
 
 Pointers get a dark outline and then a one-pixel white halo round everything, so

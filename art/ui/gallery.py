@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: CC-BY-SA-4.0
 """The gallery's Back button and the 25 thumbnails, normal (white card) and lit (yellow card)."""
 import os
 

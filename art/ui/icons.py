@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: CC-BY-SA-4.0
 """The pictograms: each function returns SVG drawn in its own unit box (given in
 its docstring), to be put in place with svgkit.place().
 

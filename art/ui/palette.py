@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: CC-BY-SA-4.0
 """The twelve paint swatches, each in three states: normal, lit and chosen.
 
 A swatch is a paint drop of exactly its paint colour. The drop's body is flat and

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: CC-BY-SA-4.0
 """The three 400 x 250 panels (stop colouring?, about, printing) and the buttons
 that lie on them, each button drawn over its own patch of its panel."""
 from PIL import ImageFont

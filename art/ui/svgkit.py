@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: CC-BY-SA-4.0
 """Small SVG toolkit: build a picture as SVG text, let rsvg-convert rasterise it,
 and hand the result to Pillow for compositing and saving.
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: CC-BY-SA-4.0
 """Every number the interface pictures are made from, in one place.
 
 Positions are where the program puts each control on its screen or panel; the

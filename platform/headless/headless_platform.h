@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An in-memory back-end for tests: the same toolkit, every outside call
 // recorded, a clock that moves only when told to (or when the program waits).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rainbow Drop: the program. Builds the real back-end and runs the window.
 #include <SDL.h>
 #include <SDL_image.h>
@@ -5,8 +7,11 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
+#include <vector>
 
 #include "platform/asset_path.h"
+#include "platform/command_line.h"
 #include "platform/embedded.h"
 #include "platform/errors.h"
 #include "platform/sdl/sdl_audio.h"
@@ -27,7 +32,16 @@ void startup_stamp(const char* what) {
 }
 }  // namespace
 
-int main(int, char**) {
+int main(int argc, char** argv) {
+    // Before SDL is touched: --help, --version and a wrong option end here
+    // without a window and without taking the keyboard.
+    const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const CommandLineVerdict verdict = read_command_line(args, RAINBOWDROP_VERSION);
+    if (!verdict.start) {
+        std::fputs(verdict.out.c_str(), stdout);
+        std::fputs(verdict.err.c_str(), stderr);
+        return std::fflush(stdout) == 0 ? verdict.status : 1;
+    }
     // Keep the full-screen window up when the focus goes (e.g. to the browser).
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
     SDL_SetHint(SDL_HINT_GRAB_KEYBOARD, "1");

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sound effects and MIDI music on SDL_mixer. The output is opened once at
 // start; without it both players stay silent and the program carries on.

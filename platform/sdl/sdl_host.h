@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real window and its event loop: one borderless window, the composed
 // frame on the window's surface, events waited for (no busy polling) and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // SDL key events in the terms of the classic key filter: virtual-key codes
 // (letters as their upper-case code, left/right Shift 160/161, Ctrl 162/163,

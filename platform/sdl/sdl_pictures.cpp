@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/sdl/sdl_pictures.h"
 
 #include <SDL.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Picture decoding with SDL_image (JPEG, GIF, icons, PNG), with a cache of
 // decoded pictures keyed by the file's identity: a missing, changed or

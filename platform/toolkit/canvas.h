@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The canvas: a picture box with a drawing surface. It keeps three things
 // apart: its picture (the last one put in), its image (the picture plus

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The picture box: the one kind of control the program drives. It shows one
 // picture unscaled at its top-left corner, clipped to the box, over its

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one window: its background picture, its picture boxes in stacking
 // order, hit testing, mouse capture, focus and event routing, and composing

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Sound fixtures for the end-to-end tests, and a reader for the raw output of
 SDL's disk audio driver (16-bit stereo, 44.1 kHz).
 

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks on the canvas (750 x 600 at 30, 29) in screenshots.
 
   canvas_check.py equals SHOT FILE    the canvas shows FILE's pixels exactly

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Asks the window manager to close a window (_NET_CLOSE_WINDOW), as its close
 button or menu would; the manager then sends the window WM_DELETE_WINDOW.
 

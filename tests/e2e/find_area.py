@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Prints "WX WY BX BY" for a drawing: a white pixel inside an enclosed area
 (not the sheet's background) with 30 white pixels of the same area to its
 right, and a black outline pixel touching that area."""

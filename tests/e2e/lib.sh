@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared helpers of the end-to-end tests: the real program in a private
 # program folder, on its own Xvfb display, driven by xdotool.
 # Usage in a test script:   source "$(dirname "$0")/lib.sh" "$1"

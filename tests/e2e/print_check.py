@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks of the saved picture and of a printed page rendered at 96 dpi.
 
   print_check.py saved SHOT FILE

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Mean absolute difference (0..255, over the three channels) between a region
 of a screenshot and the same-sized region of another picture.
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # Root's rights for the end-to-end tests that need them (a print scheduler
 # that may run the PDF printer, installing a package, making users): root

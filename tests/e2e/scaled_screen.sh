@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The body of the scaled-screen tests (test_scaled_*.sh choose the size in
 # E2E_SCREEN): on a screen without a 1024 x 768 mode, with a window manager,
 # the frame is shown scaled between black bars and the pointer means what is

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The 1024 x 768 frame as a screen of another size shows it: scaled to fit,
 centred, black bars on the other sides.
 

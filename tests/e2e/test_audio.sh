@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program heard through SDL's disk audio driver: the music switch
 # starts and stops the tune, a palette click says its colour, the exit stops
 # the music; with no usable audio driver the program works on in silence.

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program starts, shows drawing 1, fills an area red, and the brush draws
 # a line; the outline stays black.
 source "$(dirname "$0")/lib.sh" "$1"

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Spoiled files in the real program: files whose header is whole but whose
 # data is random (as a bad sector leaves them, so the start-up length check
 # passes), a voice replaced by a folder, and the picture folder replaced by

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The gallery on a real screen: it opens, a thumbnail lights up under the
 # mouse, a click on thumbnail 7 puts drawing 7 in the canvas, and green fills
 # an area of it. Every expectation is derived from the asset files.

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install` lays out the same program folder under a prefix, and the
 # installed program starts from it (its own folder, not the working one).
 here=$(cd "$(dirname "$0")" && pwd)

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # With a window manager running: Alt+Tab, Alt+F4 and a close request neither
 # leave nor close the program; Ctrl+X opens the exit question and No closes
 # it; Ctrl+R and the two web links open their addresses with the window

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program under valgrind's memcheck for a short run: start-up, a
 # palette click, a fill, the brush, the effects and music switches, the gallery and a
 # drawing chosen there, the information panel, then Ctrl+X and Da. No

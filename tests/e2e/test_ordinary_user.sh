@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The set-up as an ordinary user. A throw-away user with sudo clones the
 # committed sources and runs "bash tools/run" without a display: the one
 # package missing from the machine is installed through sudo, the build runs

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: cpack builds rainbowdrop_<version>_amd64.deb, apt (or
 # dpkg) installs it, and ordinary desktop users start it with the menu's
 # command: Ctrl+P saves into the shared picture folder and prints on the

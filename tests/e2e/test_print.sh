@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Ctrl+P in the real program saves the picture and prints it on a real CUPS
 # scheduler (our own cupsd with a PDF printer): the page shows the picture at
 # its natural size at the top-left with the painted colour. Without a printer

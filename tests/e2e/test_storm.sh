@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A storm of a few thousand random mouse and key events against the real
 # program: moves, presses and releases of every button and several at once,
 # drags to the screen's edges, clicks on every control but Da, Alt, Windows

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The eraser: after colouring an area, a click on the eraser sweeps the
 # canvas white where the child can watch it (looks at the screen during the
 # wipe show it part done, then further on), and then the drawing comes back

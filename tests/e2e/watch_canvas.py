@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Watches the canvas (750 x 600 at 30, 29) on the X display straight through
 Xlib, a few milliseconds a look, so that a wipe can be followed even on a
 busy machine where a screenshot program takes far longer to start.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole program on the headless back-end, with the real asset files in a
 // temporary program folder and the real picture decoder.

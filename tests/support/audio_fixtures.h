@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small sound files made on the spot, and a reader for what SDL's disk audio
 // driver writes (16-bit stereo at the rate the mixer opened).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fresh program folder for one test: a copy of the asset folders (so a test
 // may break files freely), the companion, and an empty MY_PICTURE.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A plain breadth-first flood fill: slow, obviously right, the yardstick.
 #include <queue>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up check of the 147 picture lengths, on the real asset files.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped asset set: every file the program names exists in the format
 // and pixel size its control expects, the drawings follow the colouring-book
 // rules, and the built-in length table matches the files.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The music and the effects on the real mixer: SDL_mixer writes its output
 // through SDL's disk audio driver into a file, which the tests read back. The
 // program's logic runs on the headless back-end with the real sound player

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The music switch, its repeat timer, the effects switch and the places that
 // play an effect, on the headless back-end (which records what the program
 // asks of the music engine and the sound player).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The canvas's handlers and the tool buttons, through the whole program on
 // the headless back-end with the real drawing files.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame on a screen of another size: where it is shown, which frame
 // pixel a pointer position means, and which screen pixels show a frame
 // rectangle, on the screen sizes the program meets.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Broken, missing and odd asset files, one table: every family of files
 // against every way a disk can spoil a file. For each row the handler that
 // reads the file runs with the file spoiled and must stop where its trap

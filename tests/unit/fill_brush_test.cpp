@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fill and the brush as pure functions on a pixel buffer.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting the screen from the frame: a changed part painted alone matches
 // a full rescale pixel for pixel (no seams), the bars stay black, and a thin
 // line keeps one width wherever it lies.

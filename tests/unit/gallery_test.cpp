@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The gallery screen: opening, the 5 x 5 grid, choosing a drawing.
 #include <gtest/gtest.h>
 

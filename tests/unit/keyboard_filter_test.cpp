@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key filter as a pure rule: which events are swallowed, which are passed
 // on to the rest of the chain unchanged, and which are neither.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monkey storm: a seeded random stream of mouse and key input over the
 // whole window, the way a small child uses it (moves, presses of every button
 // and several at once, drags off the canvas and off the window, held keys,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The twelve palette buttons, driven by clicks through the whole program on
 // the headless back-end with the real picture files.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The decoded-picture cache: every load still answers for the file as it is
 // now, and a file that has not changed is decoded once.
 #include <fcntl.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures reach SDL_image only in the program's own formats, and GIFs are
 // checked before SDL_image decodes them: its decoder follows a code
 // beyond its table without looking, and a drawing spoiled on disk used to take

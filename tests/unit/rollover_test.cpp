@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Button rollover and gallery rollover: which images each mouse move loads,
 // in which order, into which box, and where a missing image stops the row.
 #include <gtest/gtest.h>

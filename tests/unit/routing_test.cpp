@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Event routing of the toolkit: stacking, hidden and disabled boxes, mouse
 // capture, clicks, focus; checked on the real window definition.
 #include <gtest/gtest.h>

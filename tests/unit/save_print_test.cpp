@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ctrl+P: the saved bitmap beside the program, the notice, the printed page,
 // on the headless back-end with the real picture files and the real decoder.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two screens: switching, freezing under a panel, and the four states
 // they make up, through the whole program on the headless back-end.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SDL's key events as the key filter sees them: every event made while Alt
 // is held (the Alt key's own release included) is swallowed, Shift passes,
 // and the shortcut letters reach the window with the right shift mask.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three Ctrl shortcuts and the two panels laid over a frozen screen.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and the exit sequence on the headless back-end and its virtual
 // clock: the order of the outside calls, the two waits, the failures.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as created: the controls, their places, pictures, pointers,
 // focus order and visibility.
 #include <gtest/gtest.h>

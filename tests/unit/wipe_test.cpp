@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The eraser, the blank paper and the wipe between: the five sweep orders,
 // the draw of the effect, and the whole wipe watched frame by frame on the
 // headless back-end with the real picture files.
