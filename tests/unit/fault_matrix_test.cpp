@@ -11,9 +11,6 @@
 // asked whether the file as it now lies on disk can be used at all (a JPEG
 // cut in half still decodes; a file of mode 000 is readable for root).
 #include <gtest/gtest.h>
-#include <sys/mount.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <SDL_mixer.h>
 
@@ -34,10 +31,13 @@
 
 #include "colouring/palette_table.h"
 #include "platform/errors.h"
+#include "platform/file_system.h"
 #include "platform/sdl/sdl_audio.h"
 #include "screens/thumbnail_table.h"
 #include "shell/asset_check_table.h"
 #include "tests/support/app_fixture.h"
+#include "tests/support/folder_faults.h"
+#include "tests/support/test_system.h"
 
 namespace fs = std::filesystem;
 
@@ -49,8 +49,6 @@ constexpr int kCanvasW = 750, kCanvasH = 600;
 const Colour kOrange = rgb(255, 102, 0);
 const Colour kGreen = rgb(52, 204, 103);
 const Colour kBlack = rgb(30, 30, 30);
-
-bool running_as_root() { return ::geteuid() == 0; }
 
 // ---- The ways a file is spoiled ----
 
@@ -102,14 +100,14 @@ void spoil(Fault fault, const std::string& path, const std::string& good) {
             write_file(path + "/inside", "a folder where a file should be");
             break;
         case Fault::Unreadable:
-            fs::permissions(path, fs::perms::none);
+            make_unreadable(path);
             break;
     }
 }
 
 void mend(const std::string& path, const std::string& good) {
     if (fs::is_directory(path)) fs::remove_all(path);
-    if (fs::exists(path)) fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+    if (fs::exists(path)) make_readable(path);
     write_file(path, good);
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
                               fs::perms::others_read);
@@ -160,12 +158,12 @@ void expect_responsive(App& app) {
 // SDL's audio on the dummy driver: the mixer runs and reports what plays.
 struct DummyAudio {
     DummyAudio() {
-        ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+        set_environment("SDL_AUDIODRIVER", "dummy");
         open = open_sdl_audio();
     }
     ~DummyAudio() {
         close_sdl_audio();
-        ::unsetenv("SDL_AUDIODRIVER");
+        clear_environment("SDL_AUDIODRIVER");
     }
     bool open = false;
 };
@@ -294,7 +292,7 @@ bool file_usable(Rig& r, const Family& fam) {
         return c != nullptr;
     }
     if (f.rfind("\\MUSIC\\", 0) == 0) {
-        if (!fs::is_regular_file(path) || ::access(path.c_str(), R_OK) != 0) return false;
+        if (!fs::is_regular_file(path) || !file_is_readable(path)) return false;
         if (read_file(path).substr(0, 4) != "MThd") return false;  // the synthesiser would play anything
         Mix_Music* m = Mix_LoadMUS(path.c_str());
         if (m) Mix_FreeMusic(m);
@@ -798,54 +796,10 @@ TEST(FaultEnvironment, NoPrinterStillSavesThePicture) {
     expect_responsive(app);
 }
 
-// A small file system that is full; unmounted however the test ends.
-struct FullDisk {
-    explicit FullDisk(std::string where) : dir(std::move(where)) {
-        if (::mount("tmpfs", dir.c_str(), "tmpfs", 0, "size=64k") != 0) {
-            why_not = std::string("cannot mount a small tmpfs (") + std::strerror(errno) + "); it needs root";
-            return;
-        }
-        mounted = true;
-        write_file(dir + "/01.GIF", "an earlier picture");
-        std::string block(4096, 'x');
-        for (int i = 0; i < 64; ++i) {
-            const std::string filler = dir + "/filler" + std::to_string(i);
-            write_file(filler, block);
-            if (fs::file_size(filler) < block.size()) break;
-        }
-    }
-    ~FullDisk() {
-        if (mounted) ::umount2(dir.c_str(), MNT_DETACH);
-    }
-    std::string dir;
-    bool mounted = false;
-    std::string why_not;
-};
-
-// The folder made read-only for everyone, root included: a read-only bind
-// mount of itself (a mode without write bits does not stop root).
-struct ReadOnlyFolder {
-    explicit ReadOnlyFolder(std::string where) : dir(std::move(where)) {
-        if (::mount(dir.c_str(), dir.c_str(), nullptr, MS_BIND, nullptr) != 0) {
-            why_not = std::string("cannot bind-mount the folder (") + std::strerror(errno) + "); it needs root";
-            return;
-        }
-        mounted = true;
-        if (::mount(nullptr, dir.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0)
-            why_not = std::string("cannot make the mount read-only (") + std::strerror(errno) + ")";
-    }
-    ~ReadOnlyFolder() {
-        if (mounted) ::umount2(dir.c_str(), MNT_DETACH);
-    }
-    std::string dir;
-    bool mounted = false;
-    std::string why_not;
-};
-
 struct SaveRig {
     App app;
-    std::optional<FullDisk> disk;
-    std::optional<ReadOnlyFolder> read_only;
+    // Undoes a fault of the system's own (folder_faults.h) when it goes.
+    std::shared_ptr<void> system_fault;
     std::string folder() { return app.folder.path() + "MY_PICTURE"; }
 };
 
@@ -856,7 +810,8 @@ struct SaveFault {
 };
 void PrintTo(const SaveFault& f, std::ostream* os) { *os << f.name; }
 
-const SaveFault kSaveFaults[] = {
+std::vector<SaveFault> save_faults() {
+    std::vector<SaveFault> faults = {
     {"FolderMissing",
      [](SaveRig& s) {
          fs::remove_all(s.folder());
@@ -873,27 +828,19 @@ const SaveFault kSaveFaults[] = {
          fs::remove(s.folder());
          fs::create_directory(s.folder());
      }},
-    {"FolderReadOnly",
-     [](SaveRig& s) {
-         ctrl_p(s.app);  // an earlier picture to keep
-         if (running_as_root()) {
-             s.read_only.emplace(s.folder());
-             return s.read_only->why_not;
-         }
-         fs::permissions(s.folder(), fs::perms::owner_read | fs::perms::owner_exec);
-         return std::string();
-     },
-     [](SaveRig& s) {
-         s.read_only.reset();
-         fs::permissions(s.folder(), fs::perms::owner_all);
-     }},
-    {"DiskFull",
-     [](SaveRig& s) {
-         s.disk.emplace(s.folder());
-         return s.disk->why_not;
-     },
-     [](SaveRig& s) { s.disk.reset(); }},
-};
+    };
+    // The faults only this system can make, each applied to the folder.
+    for (const FolderFault& f : system_folder_faults())
+        faults.push_back({f.name,
+                          [f](SaveRig& s) {
+                              if (f.needs_earlier_picture) ctrl_p(s.app);  // an earlier picture to keep
+                              std::string why_not;
+                              s.system_fault = f.apply(s.folder(), why_not);
+                              return why_not;
+                          },
+                          [](SaveRig& s) { s.system_fault.reset(); }});
+    return faults;
+}
 
 // Every file under the folder (or the file in its place) with its content.
 std::map<std::string, std::string> contents(const std::string& path) {
@@ -935,7 +882,7 @@ TEST_P(SavingFails, NothingShownOrPrintedTheEarlierFileKeptAndTheNextTryWorks) {
     expect_responsive(s.app);
 }
 
-INSTANTIATE_TEST_SUITE_P(Folder, SavingFails, ::testing::ValuesIn(kSaveFaults),
+INSTANTIATE_TEST_SUITE_P(Folder, SavingFails, ::testing::ValuesIn(save_faults()),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FaultEnvironment, NoDisplayModeRunsInTheModeItHas) {
@@ -970,14 +917,12 @@ TEST(FaultEnvironment, MissingCompanionStartUpCarriesOn) {
 // A copy of the program folder under a name with spaces and letters outside ASCII.
 struct OddlyNamedFolder {
     explicit OddlyNamedFolder(const std::string& source) {
-        std::string tmpl = (fs::temp_directory_path() / "Dječji crteži XXXXXX").string();
-        if (!::mkdtemp(tmpl.data())) throw std::runtime_error("cannot make a folder");
-        path = tmpl + "/";
-        fs::copy(source, path, fs::copy_options::recursive);
+        path = make_temporary_folder("Dječji crteži") + "/";
+        fs::copy(utf8_path(source), utf8_path(path), fs::copy_options::recursive);
     }
     ~OddlyNamedFolder() {
         std::error_code ec;
-        fs::remove_all(path, ec);
+        fs::remove_all(utf8_path(path), ec);
     }
     std::string path;  // ends in '/'
 };
