@@ -51,28 +51,27 @@ foreach(folder "${CMAKE_BINARY_DIR}" "${CMAKE_BINARY_DIR}/tests")
   endforeach()
 endforeach()
 
-# The instruments of timidity.cfg, from Debian's freepats, with their notice.
+# The instruments of timidity.cfg, from Debian's freepats, with their notice,
+# beside the program and beside the test programs (which play the tune too).
 set(RD_FREEPATS /usr/share/midi/freepats)
 file(STRINGS "${CMAKE_SOURCE_DIR}/platform/win32/timidity.cfg" rd_cfg_lines REGEX "^ *[0-9]+ +timidity/")
+set(RD_TIMIDITY_FILES "${CMAKE_SOURCE_DIR}/platform/win32/timidity.cfg|timidity.cfg"
+  "/usr/share/doc/freepats/copyright|timidity/copyright")
 foreach(line IN LISTS rd_cfg_lines)
   string(REGEX REPLACE "^ *[0-9]+ +timidity/([^ ]+).*" "\\1" patch "${line}")
   if(NOT EXISTS "${RD_FREEPATS}/${patch}")
     message(FATAL_ERROR "${RD_FREEPATS}/${patch} is missing: install Debian's freepats")
   endif()
-  add_custom_command(OUTPUT "${CMAKE_BINARY_DIR}/timidity/${patch}"
-    COMMAND ${CMAKE_COMMAND} -E copy "${RD_FREEPATS}/${patch}" "${CMAKE_BINARY_DIR}/timidity/${patch}"
-    DEPENDS "${RD_FREEPATS}/${patch}")
-  list(APPEND RD_WINDOWS_FILES "${CMAKE_BINARY_DIR}/timidity/${patch}")
+  list(APPEND RD_TIMIDITY_FILES "${RD_FREEPATS}/${patch}|timidity/${patch}")
 endforeach()
-foreach(pair "platform/win32/timidity.cfg|timidity.cfg" "/usr/share/doc/freepats/copyright|timidity/copyright")
-  string(REPLACE "|" ";" pair "${pair}")
-  list(GET pair 0 from)
-  list(GET pair 1 to)
-  if(NOT IS_ABSOLUTE "${from}")
-    set(from "${CMAKE_SOURCE_DIR}/${from}")
-  endif()
-  add_custom_command(OUTPUT "${CMAKE_BINARY_DIR}/${to}"
-    COMMAND ${CMAKE_COMMAND} -E copy "${from}" "${CMAKE_BINARY_DIR}/${to}" DEPENDS "${from}")
-  list(APPEND RD_WINDOWS_FILES "${CMAKE_BINARY_DIR}/${to}")
+foreach(folder "${CMAKE_BINARY_DIR}" "${CMAKE_BINARY_DIR}/tests")
+  foreach(pair IN LISTS RD_TIMIDITY_FILES)
+    string(REPLACE "|" ";" pair "${pair}")
+    list(GET pair 0 from)
+    list(GET pair 1 to)
+    add_custom_command(OUTPUT "${folder}/${to}"
+      COMMAND ${CMAKE_COMMAND} -E copy "${from}" "${folder}/${to}" DEPENDS "${from}")
+    list(APPEND RD_WINDOWS_FILES "${folder}/${to}")
+  endforeach()
 endforeach()
 add_custom_target(rd_windows_files ALL DEPENDS ${RD_WINDOWS_FILES})

@@ -11,7 +11,7 @@
 namespace fs = std::filesystem;
 
 ProgramFolder::ProgramFolder() {
-    path_ = make_temporary_folder("rainbowdrop-test") + "/";
+    path_ = make_temporary_folder("rainbowdrop-test") + kNativeSeparator;
     const fs::path source = fs::path(RD_SOURCE_DIR) / "assets";
     for (const char* sub : {"PICTURE", "SOUND", "MUSIC"})
         fs::copy(source / sub, fs::path(path_) / sub, fs::copy_options::recursive);
@@ -27,7 +27,7 @@ ProgramFolder::~ProgramFolder() {
 
 std::string ProgramFolder::file(const std::string& classic_name) const {
     std::string out = path_;
-    for (char c : classic_name.substr(classic_name.front() == '\\' ? 1 : 0)) out += c == '\\' ? '/' : c;
+    for (char c : classic_name.substr(classic_name.front() == '\\' ? 1 : 0)) out += c == '\\' ? kNativeSeparator : c;
     return out;
 }
 

@@ -3,6 +3,9 @@
 // on each system's own terms (test_system_posix.cpp, test_system_win32.cpp).
 #include <string>
 
+// The separator the system's own paths use ('/' or '\\').
+extern const char kNativeSeparator;
+
 // A new empty folder under the system's temporary folder; its path, with no
 // separator at the end.
 std::string make_temporary_folder(const std::string& prefix);

@@ -10,6 +10,8 @@
 
 namespace fs = std::filesystem;
 
+const char kNativeSeparator = '/';
+
 std::string make_temporary_folder(const std::string& prefix) {
     std::string tmpl = (fs::temp_directory_path() / (prefix + "-XXXXXX")).string();
     if (!::mkdtemp(tmpl.data())) throw std::runtime_error("cannot make a temporary folder");

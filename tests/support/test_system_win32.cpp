@@ -11,6 +11,8 @@
 
 namespace fs = std::filesystem;
 
+const char kNativeSeparator = '\\';
+
 namespace {
 // The handles that keep files unreadable, by path.
 std::map<std::string, HANDLE>& holders() {

@@ -48,6 +48,9 @@ wine_start() {
         sleep 0.1
     done
     grep -q "load ends" "$E2E_TMP/stderr.log" || fail "start-up did not end within 30 s"
+    # The pointer moved into the window once, so that Wine gives it the focus
+    # before the first click rather than on it.
+    xdotool mousemove 500 700
     sleep 1
 }
 

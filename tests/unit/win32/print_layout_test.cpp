@@ -2,6 +2,8 @@
 // pixels an inch, in the printer's dots, from the top-left of the printable area.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "platform/win32/print_layout.h"
 
 namespace {
@@ -21,8 +23,8 @@ TEST_P(CanvasOnPage, IsSevenPointEightBySixPointTwoFiveInchesAtTheTopLeft) {
     EXPECT_EQ(a.width, c.width);
     EXPECT_EQ(a.height, c.height);
     // Within half a dot of 750/96 and 600/96 inches.
-    EXPECT_NEAR(a.width / double(c.dpi_x), 750 / 96.0, 0.5 / c.dpi_x);
-    EXPECT_NEAR(a.height / double(c.dpi_y), 600 / 96.0, 0.5 / c.dpi_y);
+    EXPECT_LE(std::abs(a.width * 96 - 750 * c.dpi_x), 48);
+    EXPECT_LE(std::abs(a.height * 96 - 600 * c.dpi_y), 48);
 }
 
 INSTANTIATE_TEST_SUITE_P(Resolutions, CanvasOnPage,
