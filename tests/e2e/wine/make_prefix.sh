@@ -2,15 +2,17 @@
 # Makes the Wine prefix that one run of the Windows end-to-end tests shares:
 # a fresh one each run (about 15 s), quiet, with no sound card, no menu
 # entries written into the home folder and no Mono or Gecko installers.
-# Usage: make_prefix.sh PREFIX_FOLDER
+# Usage: make_prefix.sh PREFIX_FOLDER      (--remove: take it away after the run,
+# its 700 MB being of no use to the next one)
 set -euo pipefail
 HERE=$(cd "$(dirname "$0")" && pwd)
 source "$HERE/wine_env.sh" "${1:?prefix folder}"
 mkdir -p "$(dirname "$WINEPREFIX")"
 exec 9>"$WINEPREFIX.lock"
 flock 9
-wineserver -k 2>/dev/null || true
+if [ -d "$WINEPREFIX" ]; then wineserver -k 2>/dev/null || true; fi
 rm -rf "$WINEPREFIX"
+if [ "${2:-}" = "--remove" ]; then rm -f "$WINEPREFIX.log" "$WINEPREFIX.lock"; exit 0; fi
 started=$SECONDS
 # Wine's output goes to files: piped, it would keep the pipe open until the
 # Wine server ends.
