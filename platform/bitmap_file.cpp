@@ -2,15 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/bitmap_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdint>
-#include <cstring>
 
-#include "platform/errors.h"
+#include "platform/file_system.h"
 
 namespace {
 void put16(std::vector<unsigned char>& b, std::uint16_t v) {
@@ -57,33 +51,5 @@ std::vector<unsigned char> encode_bitmap(const PictureData& p) {
 }
 
 void write_bitmap_file(const PictureData& picture, const std::string& path) {
-    const std::vector<unsigned char> bytes = encode_bitmap(picture);
-    const std::size_t slash = path.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-    std::string temp = folder + ".save-XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) throw PlatformError("cannot write in " + folder + ": " + std::strerror(errno));
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n <= 0) {
-            if (n < 0 && errno == EINTR) continue;
-            const int err = errno;
-            ::close(fd);
-            ::unlink(temp.c_str());
-            throw PlatformError("cannot write " + path + ": " + std::strerror(err));
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    // The saved picture is the user's: readable by others like any document.
-    ::fchmod(fd, 0644);
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
-        ::unlink(temp.c_str());
-        throw PlatformError("cannot finish " + path);
-    }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
-        const int err = errno;
-        ::unlink(temp.c_str());
-        throw PlatformError("cannot replace " + path + ": " + std::strerror(err));
-    }
+    replace_file(path, encode_bitmap(picture));
 }

@@ -28,7 +28,9 @@ void FormaMain::Form_Load() {
         // folder, so AssetRoot keeps the case the platform reports.
         const std::string folder = platform_.runtime.program_folder();
         AppFolder = folder;
-        if (AppFolder.empty() || (AppFolder.back() != '/' && AppFolder.back() != '\\')) AppFolder += '/';
+        // The separator the folder is written with: a Windows folder has only backslashes.
+        const bool backslashes = folder.find('\\') != std::string::npos && folder.find('/') == std::string::npos;
+        if (AppFolder.empty() || (AppFolder.back() != '/' && AppFolder.back() != '\\')) AppFolder += backslashes ? '\\' : '/';
         AssetRoot = platform_.runtime.program_folder();
         // 4.
         platform_.runtime.set_current_directory(AssetRoot.empty() ? "/" : AssetRoot);

@@ -34,14 +34,21 @@ static_assert(full_address_or_empty(RAINBOWDROP_MAKER_URL),
 }  // namespace
 
 // The path is percent-encoded so that folders with spaces or non-ASCII
-// letters still open.
+// letters still open. A folder with a drive letter ("C:\Programs\...") is
+// written the way file addresses write it: "file:///C:/Programs/...".
 std::string shipped_page_address(const std::string& app_folder, const char* page) {
     static const char* hex = "0123456789ABCDEF";
-    std::string url = "file://";
-    for (unsigned char c : app_folder + page) {
+    const std::string path = app_folder + page;
+    const bool drive = path.size() >= 2 && path[1] == ':' &&
+                       ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+    std::string url = drive ? "file:///" : "file://";
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        const auto c = static_cast<unsigned char>(path[i]);
         const bool ascii_alnum = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-        if (ascii_alnum || c == '/' || c == '-' || c == '_' || c == '.' || c == '~') {
+        if (ascii_alnum || c == '/' || c == '-' || c == '_' || c == '.' || c == '~' || (drive && i == 1)) {
             url += static_cast<char>(c);
+        } else if (c == '\\' && drive) {
+            url += '/';
         } else {
             url += '%';
             url += hex[c >> 4];

@@ -2,11 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/headless/headless_platform.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "platform/bitmap_file.h"
 #include "platform/errors.h"
+#include "platform/file_system.h"
 
 namespace {
 void note(std::vector<std::string>* log, const std::string& what) {
@@ -53,7 +51,7 @@ void HeadlessMusic::open() {
 void HeadlessMusic::set_volume(int v) { requests.push_back("volume " + std::to_string(v)); }
 void HeadlessMusic::load(const std::string& path) {
     requests.push_back("load " + path);
-    if (::access(path.c_str(), R_OK) != 0) throw PlatformError("cannot load " + path);
+    if (!file_is_readable(path)) throw PlatformError("cannot load " + path);
 }
 void HeadlessMusic::play() {
     requests.push_back("play");
@@ -83,9 +81,7 @@ void HeadlessShell::minimise_window() {
 
 void HeadlessShell::start_program(const std::string& path) {
     note(log, "start " + path);
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || ::access(path.c_str(), X_OK) != 0)
-        throw PlatformError("cannot start " + path);
+    if (!file_is_executable(path)) throw PlatformError("cannot start " + path);
     started.push_back(path);
 }
 
@@ -98,9 +94,9 @@ void HeadlessPrinter::print_picture(const PictureData& picture, bool in_colour) 
 
 std::int64_t HeadlessRuntime::file_length(const std::string& path) {
     lengths_read.push_back(path);
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) throw PlatformError("cannot read " + path);
-    return st.st_size;
+    const std::optional<FileStatus> st = regular_file_status(path);
+    if (!st) throw PlatformError("cannot read " + path);
+    return st->size;
 }
 
 double HeadlessRuntime::random_unit() { return std::uniform_real_distribution<double>(0.0, 1.0)(rng); }

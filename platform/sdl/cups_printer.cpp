@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/sdl/cups_printer.h"
+#include "platform/sdl/system_printer.h"
 
 #include <cups/cups.h>
 #include <unistd.h>
@@ -75,7 +75,7 @@ bool places_or_scales(const char* option) {
 
 }  // namespace
 
-void CupsPrinter::print_picture(const PictureData& picture, bool colour) {
+void SystemPrinter::print_picture(const PictureData& picture, bool colour) {
     Destinations dests;
     // The user's default (lpoptions) first, then the scheduler's.
     const cups_dest_t* dest = cupsGetDest(nullptr, nullptr, dests.count, dests.list);

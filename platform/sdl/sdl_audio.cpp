@@ -2,11 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/sdl/sdl_audio.h"
 
-#include <malloc.h>
-
 #include <SDL.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -14,6 +10,7 @@
 #include <string_view>
 
 #include "platform/errors.h"
+#include "platform/file_system.h"
 
 namespace {
 // The one channel the effects share, so that each new one replaces the last.
@@ -22,12 +19,10 @@ constexpr int kEffectChannel = 0;
 // A standard MIDI file, bare or in a RIFF wrapper. The synthesiser would take
 // anything and play silence, so the load checks what it was given.
 bool looks_like_midi(const std::string& path) {
-    char head[12] = {};
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return false;
-    const std::size_t n = std::fread(head, 1, sizeof head, f);
-    std::fclose(f);
-    const std::string_view h(head, n);
+    const std::optional<std::vector<std::uint8_t>> head = read_file_bytes(path, 12);
+    if (!head) return false;
+    const std::size_t n = head->size();
+    const std::string_view h(reinterpret_cast<const char*>(head->data()), n);
     return h.substr(0, 4) == "MThd" || (n == 12 && h.substr(0, 4) == "RIFF" && h.substr(8, 4) == "RMID");
 }
 }  // namespace
@@ -38,6 +33,10 @@ bool open_sdl_audio() {
         return false;
     }
     Mix_Init(MIX_INIT_MID);
+    if (char* base = SDL_GetBasePath()) {
+        prepare_midi_output(base);
+        SDL_free(base);
+    }
     if (Mix_OpenAudio(kAudioRate, AUDIO_S16SYS, kAudioChannels, kAudioBufferFrames) != 0) {
         std::fprintf(stderr, "rainbowdrop: no sound output, playing silently (%s)\n", Mix_GetError());
         Mix_Quit();
@@ -70,11 +69,11 @@ int mixer_music_volume(int hundredths_db) {
 }
 
 bool identify_file(const std::string& path, FileIdentity& out) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || ::access(path.c_str(), R_OK) != 0) return false;
-    out.size = st.st_size;
-    out.mtime_ns = static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
-    out.inode = static_cast<long long>(st.st_ino);
+    const std::optional<FileStatus> st = regular_file_status(path);
+    if (!st || !file_is_readable(path)) return false;
+    out.size = st->size;
+    out.mtime_ns = st->mtime_ns;
+    out.inode = st->id;
     return true;
 }
 
@@ -144,7 +143,7 @@ void SdlMusic::load_fresh(const std::string& path) {
             music_ = nullptr;
             // Hand the freed synthesiser's memory back, so that switching the
             // music on and off for hours does not grow the program.
-            malloc_trim(0);
+            release_free_memory();
         }
         if (!fresh) throw PlatformError("cannot load the music file " + path + " (" + why + ")");
         music_ = fresh;

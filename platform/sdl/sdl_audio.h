@@ -23,6 +23,10 @@ bool open_sdl_audio();
 void close_sdl_audio();
 bool sdl_audio_is_open();
 
+// Chooses the synthesiser the music plays through, before any is loaded
+// (program_folder ends in a separator). Called by open_sdl_audio.
+void prepare_midi_output(const std::string& program_folder);
+
 // The mixer's music volume (0..MIX_MAX_VOLUME) for a master volume in
 // hundredths of a decibel: 0 dB is full scale, louder is clamped to it.
 int mixer_music_volume(int hundredths_db);

@@ -145,7 +145,10 @@ void SdlHost::handle(const SDL_Event& e) {
         handle_key(e);
         break;
     case SDL_WINDOWEVENT:
-        if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) SDL_SetWindowKeyboardGrab(win_, SDL_TRUE);
+        // Only where the host applies the key filter itself: a system hook
+        // needs no grab, and SDL's grab on Windows swallows clicks after Alt+Tab.
+        if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED && keyboard_.filter())
+            SDL_SetWindowKeyboardGrab(win_, SDL_TRUE);
         if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) SDL_SetWindowKeyboardGrab(win_, SDL_FALSE);
         if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_RESTORED ||
             e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)

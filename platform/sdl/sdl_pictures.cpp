@@ -4,14 +4,14 @@
 
 #include <SDL.h>
 #include <SDL_image.h>
-#include <sys/stat.h>
-#include <time.h>
 
+#include <chrono>
 #include <cstdio>
 #include <memory>
 #include <vector>
 
 #include "platform/errors.h"
+#include "platform/file_system.h"
 #include "platform/picture_check.h"
 #include "platform/picture_size.h"
 
@@ -77,21 +77,16 @@ Picture decode_checked(std::span<const std::uint8_t> bytes, const std::string& w
 
 std::vector<std::uint8_t> read_whole_file(const std::string& path, long long size) {
     if (size > kLargestPictureFile) throw PictureLoadError("too large for a picture: " + path);
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (!f) throw PictureLoadError("unreadable: " + path);
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-    const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), f.get());
     // A file that shrank since it was looked at gives what is left.
-    bytes.resize(got);
-    return bytes;
+    std::optional<std::vector<std::uint8_t>> bytes = read_file_bytes(path, static_cast<std::size_t>(size));
+    if (!bytes) throw PictureLoadError("unreadable: " + path);
+    return std::move(*bytes);
 }
 
-long long nanoseconds(const timespec& t) { return static_cast<long long>(t.tv_sec) * 1000000000LL + t.tv_nsec; }
-
+// The clock that file time stamps come from.
 long long now_ns() {
-    timespec t{};
-    ::clock_gettime(CLOCK_REALTIME, &t);
-    return nanoseconds(t);
+    using namespace std::chrono;
+    return duration_cast<nanoseconds>(system_clock::now().time_since_epoch()).count();
 }
 
 // Longer than a kernel tick at the slowest common rate (100 Hz).
@@ -111,34 +106,34 @@ Picture SdlPictures::decode_file(const std::string& path, long long size) {
 }
 
 Picture SdlPictures::load_uncached(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) throw PictureLoadError("missing: " + path);
-    return decode_file(path, st.st_size);
+    const std::optional<FileStatus> st = regular_file_status(path);
+    if (!st) throw PictureLoadError("missing: " + path);
+    return decode_file(path, st->size);
 }
 
 Picture SdlPictures::load(const std::string& path) {
     const long long looked_at = now_ns();
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    const std::optional<FileStatus> st = regular_file_status(path);
+    if (!st) {
         cache_.erase(path);
         throw PictureLoadError("missing: " + path);
     }
-    const long long mtime = nanoseconds(st.st_mtim);
+    const long long mtime = st->mtime_ns;
     // The change time cannot be set back: a file rewritten in place with its
     // old size and modification time (cp -p, tar) still shows as changed.
-    const long long ctime = nanoseconds(st.st_ctim);
-    const long long inode = static_cast<long long>(st.st_ino);
+    const long long ctime = st->ctime_ns;
+    const long long inode = st->id;
     auto it = cache_.find(path);
-    if (it != cache_.end() && it->second.settled && it->second.size == st.st_size && it->second.mtime_ns == mtime &&
+    if (it != cache_.end() && it->second.settled && it->second.size == st->size && it->second.mtime_ns == mtime &&
         it->second.ctime_ns == ctime && it->second.inode == inode)
         return it->second.picture;  // a change of permissions would have changed the change time
     cache_.erase(path);
-    Picture p = decode_file(path, st.st_size);
+    Picture p = decode_file(path, st->size);
     // File time stamps come from a coarse clock (one kernel tick): a write
     // within the same tick as the last change would leave every stamp as it
     // is. Once a tick has surely passed before the look, any later write
     // gets a later stamp.
     const bool settled = looked_at - ctime > kTimestampGrainNs;
-    cache_[path] = Entry{st.st_size, mtime, ctime, inode, settled, p};
+    cache_[path] = Entry{st->size, mtime, ctime, inode, settled, p};
     return p;
 }

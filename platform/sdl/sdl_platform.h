@@ -4,7 +4,7 @@
 // Every real service, built in the order they depend on one another, and
 // the Platform that hands them to the program. The program and the
 // benchmarks that drive the real back-end build it the same way.
-#include "platform/sdl/cups_printer.h"
+#include "platform/sdl/system_printer.h"
 #include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/sdl_host.h"
 #include "platform/sdl/sdl_keys.h"
@@ -27,6 +27,6 @@ struct SdlPlatform {
     SdlShell shell{host};
     SdlSound sound;
     SdlMusic music;
-    CupsPrinter printer;
+    SystemPrinter printer;
     Platform platform{pictures, host, keyboard, sound, music, shell, printer, runtime, host};
 };

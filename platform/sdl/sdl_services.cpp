@@ -3,21 +3,13 @@
 #include "platform/sdl/sdl_services.h"
 
 #include <SDL.h>
-#include <spawn.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <algorithm>
-#include <cerrno>
 #include <chrono>
-#include <cstring>
 
 #include "platform/bitmap_file.h"
 #include "platform/errors.h"
+#include "platform/file_system.h"
 #include "platform/sdl/sdl_host.h"
-
-extern char** environ;
 
 std::string SdlRuntime::program_folder() {
     char* base = SDL_GetBasePath();
@@ -28,9 +20,9 @@ std::string SdlRuntime::program_folder() {
 }
 
 std::int64_t SdlRuntime::file_length(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) throw PlatformError("cannot read " + path);
-    return st.st_size;
+    const std::optional<FileStatus> st = regular_file_status(path);
+    if (!st) throw PlatformError("cannot read " + path);
+    return st->size;
 }
 
 double SdlRuntime::seconds() {
@@ -45,7 +37,7 @@ void SdlRuntime::seed_random_from_clock() {
 }
 
 void SdlRuntime::set_current_directory(const std::string& path) {
-    if (::chdir(path.c_str()) != 0) throw PlatformError("cannot enter " + path);
+    change_directory(path);
 }
 
 void SdlRuntime::save_bitmap(const PictureData& picture, const std::string& path) { write_bitmap_file(picture, path); }
@@ -55,24 +47,3 @@ void SdlRuntime::end_process(int status) { throw ProcessEnded{status}; }
 void SdlShell::open_url(const std::string& url) { SDL_OpenURL(url.c_str()); }
 
 void SdlShell::minimise_window() { host_.minimise(); }
-
-void SdlShell::start_program(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || ::access(path.c_str(), X_OK) != 0)
-        throw PlatformError("cannot start " + path);
-    pid_t pid = 0;
-    char* argv[] = {const_cast<char*>(path.c_str()), nullptr};
-    const int rc = ::posix_spawn(&pid, path.c_str(), nullptr, nullptr, argv, environ);
-    if (rc != 0) throw PlatformError("cannot start " + path + ": " + std::strerror(rc));
-    children_.push_back(pid);
-}
-
-void SdlShell::reap_children() {
-    children_.erase(std::remove_if(children_.begin(), children_.end(),
-                                   [](int pid) {
-                                       int status = 0;
-                                       const pid_t r = ::waitpid(pid, &status, WNOHANG);
-                                       return r == pid || (r < 0 && errno == ECHILD);
-                                   }),
-                    children_.end());
-}

@@ -38,14 +38,15 @@ private:
     std::vector<int> children_;
 };
 
-// The key filter is consulted by the host for every key event.
+// The key filter. Where the system has no hook of its own (X), the host
+// consults it for every key event and grabs the keyboard while it is
+// installed; on Windows a low-level hook of the system calls it before any
+// window sees the key, and the host has nothing to do.
 class SdlKeyboardHook : public IKeyboardHook {
 public:
-    std::int32_t install(KeyFilter filter) override {
-        filter_ = filter;
-        return 1;
-    }
-    void remove(std::int32_t) override { filter_ = nullptr; }
+    std::int32_t install(KeyFilter filter) override;
+    void remove(std::int32_t handle) override;
+    // The filter the host must apply itself; none when the system does.
     KeyFilter filter() const { return filter_; }
 
 private:

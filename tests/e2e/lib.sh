@@ -69,7 +69,7 @@ e2e_start() {
     # A small shell of its own waits for the program and records how it ended,
     # so the status can be read from anywhere, command substitutions included.
     (
-        env SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" "$@" "$PROG/rainbowdrop" >"$E2E_TMP/stdout.log" 2>"$E2E_TMP/stderr.log" &
+        env SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" "$@" ${E2E_LAUNCHER:-} "$PROG/${E2E_EXE:-rainbowdrop}" >"$E2E_TMP/stdout.log" 2>"$E2E_TMP/stderr.log" &
         echo $! >"$E2E_TMP/app.pid"
         status=0
         wait $! || status=$?
@@ -195,5 +195,9 @@ e2e_remove_cupsd() {
     CUPS_DIR=""
 }
 
-e2e_program_folder
-e2e_display
+# A layer for another system (the Windows program under Wine) sets
+# E2E_LATER_SETUP, brings its own program folder, and then calls these two.
+if [ -z "${E2E_LATER_SETUP:-}" ]; then
+    e2e_program_folder
+    e2e_display
+fi

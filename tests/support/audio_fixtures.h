@@ -3,8 +3,6 @@
 #pragma once
 // Small sound files made on the spot, and a reader for what SDL's disk audio
 // driver writes (16-bit stereo at the rate the mixer opened).
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -12,9 +10,13 @@
 #include <cstdlib>
 #include <fstream>
 #include <numbers>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "platform/file_system.h"
+#include "tests/support/test_system.h"
 
 namespace audio_fixture {
 
@@ -80,7 +82,7 @@ inline std::string wav_tone(double seconds, int amplitude, double hz, int rate =
 }
 
 inline void write(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    std::ofstream(utf8_path(path), std::ios::binary | std::ios::trunc) << bytes;
 }
 
 // The disk driver's output file, read while it grows in real time.
@@ -92,8 +94,8 @@ public:
     long long bytes(double seconds) const { return static_cast<long long>(seconds * rate_) * 4; }
 
     long long written() const {
-        struct stat st {};
-        return ::stat(path_.c_str(), &st) == 0 ? static_cast<long long>(st.st_size) : 0;
+        const std::optional<FileStatus> st = regular_file_status(path_);
+        return st ? st->size : 0;
     }
     // Waits until at least `position` bytes are out; false after timeout_s.
     bool wait_for(long long position, double timeout_s = 20.0) const {
@@ -108,7 +110,7 @@ public:
     int peak(long long from, long long to) const {
         from -= from % 4;
         if (to <= from) return 0;
-        std::ifstream in(path_, std::ios::binary);
+        std::ifstream in(utf8_path(path_), std::ios::binary);
         in.seekg(from);
         std::vector<std::int16_t> samples(static_cast<std::size_t>((to - from) / 2));
         in.read(reinterpret_cast<char*>(samples.data()), static_cast<std::streamsize>(samples.size() * 2));
@@ -120,7 +122,7 @@ public:
     // The first position at or after `from` whose frame is louder than threshold, or -1.
     long long first_sound(long long from, long long to, int threshold) const {
         from -= from % 4;
-        std::ifstream in(path_, std::ios::binary);
+        std::ifstream in(utf8_path(path_), std::ios::binary);
         in.seekg(from);
         std::int16_t frame[2];
         for (long long pos = from; pos < to && in.read(reinterpret_cast<char*>(frame), 4); pos += 4)

@@ -12,7 +12,7 @@ public:
     ProgramFolder(const ProgramFolder&) = delete;
     ProgramFolder& operator=(const ProgramFolder&) = delete;
 
-    // The folder, ending in '/'.
+    // The folder, ending in the system's separator.
     const std::string& path() const { return path_; }
     // The file of an asset name as written in the program ("\PICTURE\01.GIF").
     std::string file(const std::string& classic_name) const;

@@ -181,7 +181,7 @@ TEST(Assets, SoundsDecodeAndTheMusicParses) {
         SDL_AudioSpec wav_format;
         Uint8* buf = nullptr;
         Uint32 len = 0;
-        ASSERT_NE(SDL_LoadWAV(file_of(e.name).c_str(), &wav_format, &buf, &len), nullptr) << SDL_GetError();
+        ASSERT_NE(SDL_LoadWAV(file_of(e.name).string().c_str(), &wav_format, &buf, &len), nullptr) << SDL_GetError();
         const double seconds = static_cast<double>(len) /
                                (wav_format.freq * wav_format.channels * (SDL_AUDIO_BITSIZE(wav_format.format) / 8));
         EXPECT_GT(seconds, 0.05);

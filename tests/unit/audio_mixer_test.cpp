@@ -18,6 +18,7 @@
 #include "shell/forma_main.h"
 #include "tests/support/audio_fixtures.h"
 #include "tests/support/program_folder.h"
+#include "tests/support/test_system.h"
 
 namespace {
 
@@ -33,14 +34,14 @@ long long align_up(long long pos) { return (pos + kBuffer - 1) / kBuffer * kBuff
 // SDL's audio on one driver for the life of one test.
 struct AudioDriver {
     AudioDriver(const char* driver, const std::string& file) {
-        ::setenv("SDL_AUDIODRIVER", driver, 1);
-        ::setenv("SDL_DISKAUDIOFILE", file.c_str(), 1);
+        set_environment("SDL_AUDIODRIVER", driver);
+        set_environment("SDL_DISKAUDIOFILE", file);
         open = open_sdl_audio();
     }
     ~AudioDriver() {
         close_sdl_audio();
-        ::unsetenv("SDL_AUDIODRIVER");
-        ::unsetenv("SDL_DISKAUDIOFILE");
+        clear_environment("SDL_AUDIODRIVER");
+        clear_environment("SDL_DISKAUDIOFILE");
     }
     bool open = false;
 };

@@ -13,9 +13,6 @@
 // asked whether the file as it now lies on disk can be used at all (a JPEG
 // cut in half still decodes; a file of mode 000 is readable for root).
 #include <gtest/gtest.h>
-#include <sys/mount.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <SDL_mixer.h>
 
@@ -36,10 +33,13 @@
 
 #include "colouring/palette_table.h"
 #include "platform/errors.h"
+#include "platform/file_system.h"
 #include "platform/sdl/sdl_audio.h"
 #include "screens/thumbnail_table.h"
 #include "shell/asset_check_table.h"
 #include "tests/support/app_fixture.h"
+#include "tests/support/folder_faults.h"
+#include "tests/support/test_system.h"
 
 namespace fs = std::filesystem;
 
@@ -51,8 +51,6 @@ constexpr int kCanvasW = 750, kCanvasH = 600;
 const Colour kOrange = rgb(255, 102, 0);
 const Colour kGreen = rgb(52, 204, 103);
 const Colour kBlack = rgb(30, 30, 30);
-
-bool running_as_root() { return ::geteuid() == 0; }
 
 // ---- The ways a file is spoiled ----
 
@@ -104,14 +102,14 @@ void spoil(Fault fault, const std::string& path, const std::string& good) {
             write_file(path + "/inside", "a folder where a file should be");
             break;
         case Fault::Unreadable:
-            fs::permissions(path, fs::perms::none);
+            make_unreadable(path);
             break;
     }
 }
 
 void mend(const std::string& path, const std::string& good) {
     if (fs::is_directory(path)) fs::remove_all(path);
-    if (fs::exists(path)) fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+    if (fs::exists(path)) make_readable(path);
     write_file(path, good);
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
                               fs::perms::others_read);
@@ -162,12 +160,12 @@ void expect_responsive(App& app) {
 // SDL's audio on the dummy driver: the mixer runs and reports what plays.
 struct DummyAudio {
     DummyAudio() {
-        ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+        set_environment("SDL_AUDIODRIVER", "dummy");
         open = open_sdl_audio();
     }
     ~DummyAudio() {
         close_sdl_audio();
-        ::unsetenv("SDL_AUDIODRIVER");
+        clear_environment("SDL_AUDIODRIVER");
     }
     bool open = false;
 };
@@ -296,7 +294,7 @@ bool file_usable(Rig& r, const Family& fam) {
         return c != nullptr;
     }
     if (f.rfind("\\MUSIC\\", 0) == 0) {
-        if (!fs::is_regular_file(path) || ::access(path.c_str(), R_OK) != 0) return false;
+        if (!fs::is_regular_file(path) || !file_is_readable(path)) return false;
         if (read_file(path).substr(0, 4) != "MThd") return false;  // the synthesiser would play anything
         Mix_Music* m = Mix_LoadMUS(path.c_str());
         if (m) Mix_FreeMusic(m);
@@ -800,70 +798,10 @@ TEST(FaultEnvironment, NoPrinterStillSavesThePicture) {
     expect_responsive(app);
 }
 
-// Runs a command as root through sudo, never asking for a password (an
-// ordinary user running the tests gave it once beforehand, or has none).
-bool sudo_quietly(const std::string& command) {
-    return std::system(("sudo -n " + command + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-// A small file system that is full; unmounted however the test ends. An
-// ordinary user mounts it through sudo, as their own.
-struct FullDisk {
-    explicit FullDisk(std::string where) : dir(std::move(where)) {
-        if (::mount("tmpfs", dir.c_str(), "tmpfs", 0, "size=64k") != 0) {
-            const int error = errno;
-            const std::string options = "size=64k,mode=0755,uid=" + std::to_string(::getuid()) +
-                                        ",gid=" + std::to_string(::getgid());
-            if (::geteuid() == 0 || !sudo_quietly("mount -t tmpfs -o " + options + " tmpfs '" + dir + "'")) {
-                why_not = std::string("cannot mount a small tmpfs (") + std::strerror(error) +
-                          "); it needs root, or sudo without a password prompt";
-                return;
-            }
-            through_sudo = true;
-        }
-        mounted = true;
-        write_file(dir + "/01.GIF", "an earlier picture");
-        std::string block(4096, 'x');
-        for (int i = 0; i < 64; ++i) {
-            const std::string filler = dir + "/filler" + std::to_string(i);
-            write_file(filler, block);
-            if (fs::file_size(filler) < block.size()) break;
-        }
-    }
-    ~FullDisk() {
-        if (through_sudo) sudo_quietly("umount -l '" + dir + "'");
-        else if (mounted) ::umount2(dir.c_str(), MNT_DETACH);
-    }
-    std::string dir;
-    bool mounted = false;
-    bool through_sudo = false;
-    std::string why_not;
-};
-
-// The folder made read-only for everyone, root included: a read-only bind
-// mount of itself (a mode without write bits does not stop root).
-struct ReadOnlyFolder {
-    explicit ReadOnlyFolder(std::string where) : dir(std::move(where)) {
-        if (::mount(dir.c_str(), dir.c_str(), nullptr, MS_BIND, nullptr) != 0) {
-            why_not = std::string("cannot bind-mount the folder (") + std::strerror(errno) + "); it needs root";
-            return;
-        }
-        mounted = true;
-        if (::mount(nullptr, dir.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0)
-            why_not = std::string("cannot make the mount read-only (") + std::strerror(errno) + ")";
-    }
-    ~ReadOnlyFolder() {
-        if (mounted) ::umount2(dir.c_str(), MNT_DETACH);
-    }
-    std::string dir;
-    bool mounted = false;
-    std::string why_not;
-};
-
 struct SaveRig {
     App app;
-    std::optional<FullDisk> disk;
-    std::optional<ReadOnlyFolder> read_only;
+    // Undoes a fault of the system's own (folder_faults.h) when it goes.
+    std::shared_ptr<void> system_fault;
     std::string folder() { return app.folder.path() + "MY_PICTURE"; }
 };
 
@@ -874,7 +812,8 @@ struct SaveFault {
 };
 void PrintTo(const SaveFault& f, std::ostream* os) { *os << f.name; }
 
-const SaveFault kSaveFaults[] = {
+std::vector<SaveFault> save_faults() {
+    std::vector<SaveFault> faults = {
     {"FolderMissing",
      [](SaveRig& s) {
          fs::remove_all(s.folder());
@@ -891,27 +830,19 @@ const SaveFault kSaveFaults[] = {
          fs::remove(s.folder());
          fs::create_directory(s.folder());
      }},
-    {"FolderReadOnly",
-     [](SaveRig& s) {
-         ctrl_p(s.app);  // an earlier picture to keep
-         if (running_as_root()) {
-             s.read_only.emplace(s.folder());
-             return s.read_only->why_not;
-         }
-         fs::permissions(s.folder(), fs::perms::owner_read | fs::perms::owner_exec);
-         return std::string();
-     },
-     [](SaveRig& s) {
-         s.read_only.reset();
-         fs::permissions(s.folder(), fs::perms::owner_all);
-     }},
-    {"DiskFull",
-     [](SaveRig& s) {
-         s.disk.emplace(s.folder());
-         return s.disk->why_not;
-     },
-     [](SaveRig& s) { s.disk.reset(); }},
-};
+    };
+    // The faults only this system can make, each applied to the folder.
+    for (const FolderFault& f : system_folder_faults())
+        faults.push_back({f.name,
+                          [f](SaveRig& s) {
+                              if (f.needs_earlier_picture) ctrl_p(s.app);  // an earlier picture to keep
+                              std::string why_not;
+                              s.system_fault = f.apply(s.folder(), why_not);
+                              return why_not;
+                          },
+                          [](SaveRig& s) { s.system_fault.reset(); }});
+    return faults;
+}
 
 // Every file under the folder (or the file in its place) with its content.
 std::map<std::string, std::string> contents(const std::string& path) {
@@ -953,7 +884,7 @@ TEST_P(SavingFails, NothingShownOrPrintedTheEarlierFileKeptAndTheNextTryWorks) {
     expect_responsive(s.app);
 }
 
-INSTANTIATE_TEST_SUITE_P(Folder, SavingFails, ::testing::ValuesIn(kSaveFaults),
+INSTANTIATE_TEST_SUITE_P(Folder, SavingFails, ::testing::ValuesIn(save_faults()),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FaultEnvironment, NoDisplayModeRunsInTheModeItHas) {
@@ -988,16 +919,20 @@ TEST(FaultEnvironment, MissingCompanionStartUpCarriesOn) {
 // A copy of the program folder under a name with spaces and letters outside ASCII.
 struct OddlyNamedFolder {
     explicit OddlyNamedFolder(const std::string& source) {
-        std::string tmpl = (fs::temp_directory_path() / "Dječji crteži XXXXXX").string();
-        if (!::mkdtemp(tmpl.data())) throw std::runtime_error("cannot make a folder");
-        path = tmpl + "/";
-        fs::copy(source, path, fs::copy_options::recursive);
+        const std::string folder = make_temporary_folder("Dječji crteži");
+        std::string from = source;
+        while (!from.empty() && (from.back() == '/' || from.back() == '\\')) from.pop_back();
+        // Entry by entry: copying a folder onto one that exists fails with
+        // the Windows build's library.
+        for (const auto& e : fs::directory_iterator(utf8_path(from)))
+            fs::copy(e.path(), utf8_path(folder) / e.path().filename(), fs::copy_options::recursive);
+        path = folder + kNativeSeparator;
     }
     ~OddlyNamedFolder() {
         std::error_code ec;
-        fs::remove_all(path, ec);
+        fs::remove_all(utf8_path(path), ec);
     }
-    std::string path;  // ends in '/'
+    std::string path;  // ends in the system's separator
 };
 
 struct FolderForm {
@@ -1048,7 +983,7 @@ TEST_P(ProgramFolderName, StartsPaintsSavesAndPlays) {
     bool loaded_the_tune = false;
     for (const std::string& req : app.hp.music.requests)
         if (req.rfind("load ", 0) == 0)
-            loaded_the_tune = fs::equivalent(req.substr(5), dir + "MUSIC/001.MID");
+            loaded_the_tune = fs::equivalent(utf8_path(req.substr(5)), utf8_path(dir + "MUSIC/001.MID"));
     EXPECT_TRUE(loaded_the_tune);
     expect_responsive(app);
 }

@@ -2,9 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The decoded-picture cache: every load still answers for the file as it is
 // now, and a file that has not changed is decoded once.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <chrono>
 #include <cstdio>
@@ -14,7 +12,9 @@
 #include <string>
 #include <thread>
 
+#include "platform/file_system.h"
 #include "tests/support/app_fixture.h"
+#include "tests/support/test_system.h"
 
 namespace {
 
@@ -56,19 +56,19 @@ struct Change {
     std::function<void(const std::string& path, const std::string& other)> apply;
 };
 
-void keep_old_mtime(const std::string& path, const struct stat& before) {
-    const timespec times[2] = {before.st_atim, before.st_mtim};
-    ::utimensat(AT_FDCWD, path.c_str(), times, 0);
+void keep_old_mtime(const std::string& path, const FileStatus& before) {
+    set_modification_time(path, before.mtime_ns);
 }
+
+FileStatus status_of(const std::string& path) { return regular_file_status(path).value_or(FileStatus{}); }
 
 // Another picture's bytes padded to this file's exact size: JPEG decoders
 // stop at the end-of-image marker, so the padding is never read.
 void rewrite_same_size_in_place(const std::string& path, const std::string& other) {
-    struct stat before {};
-    ::stat(path.c_str(), &before);
+    const FileStatus before = status_of(path);
     std::string bytes = read_file(other);
-    ASSERT_LE(bytes.size(), static_cast<std::size_t>(before.st_size));
-    bytes.resize(static_cast<std::size_t>(before.st_size), '\0');
+    ASSERT_LE(bytes.size(), static_cast<std::size_t>(before.size));
+    bytes.resize(static_cast<std::size_t>(before.size), '\0');
     write_file(path, bytes);
     keep_old_mtime(path, before);
 }
@@ -81,9 +81,8 @@ const Change kChanges[] = {
      }},
     {"removed", [](const std::string& path, const std::string&) { fs::remove(path); }},
     {"corrupted, same size", [](const std::string& path, const std::string&) {
-         struct stat before {};
-         ::stat(path.c_str(), &before);
-         write_file(path, std::string(static_cast<std::size_t>(before.st_size), 'x'));
+         const FileStatus before = status_of(path);
+         write_file(path, std::string(static_cast<std::size_t>(before.size), 'x'));
          keep_old_mtime(path, before);
      }},
     {"emptied", [](const std::string& path, const std::string&) { write_file(path, ""); }},

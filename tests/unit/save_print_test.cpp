@@ -3,84 +3,18 @@
 // Ctrl+P: the saved bitmap beside the program, the notice, the printed page,
 // on the headless back-end with the real picture files and the real decoder.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "tests/support/app_fixture.h"
+#include "tests/support/save_print_steps.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr int W = 750, H = 600;
-constexpr int kKeyP = 80;
-
-std::string saved_path(App& app) { return app.folder.file("\\MY_PICTURE\\01.GIF"); }
-
-void ctrl_p(App& app) { app.key(kKeyP, shiftmask::kCtrl); }
-
-// Colours the area under the first white pixel found from (sx, sy) onwards.
-void fill_at_first_white(App& app, int sx, int sy, Colour c) {
-    const PixelBuffer& img = app.f().Slika.image();
-    for (int y = sy; y < H; y += 5)
-        for (int x = sx; x < W; x += 5)
-            if (img.at(x, y) == kWhite) {
-                app.f().FillMode = -1;
-                app.f().CurrentColor = c;
-                app.click(30 + x, 29 + y);
-                ASSERT_EQ(img.at(x, y), c);
-                return;
-            }
-    FAIL() << "no white pixel left to colour";
-}
-
-// The canvas as shown, plus a brush stroke on top of the fill, so the
-// capture has more than one kind of painting to keep.
-std::vector<std::uint32_t> colour_the_canvas(App& app) {
-    fill_at_first_white(app, 0, 0, rgb(52, 204, 103));
-    app.f().FillMode = 0;
-    app.f().CurrentColor = rgb(0, 0, 255);
-    app.press(30 + 100, 29 + 100);
-    app.hp.host.post({InputEvent::Type::MouseMove, 30 + 300, 29 + 140, mouse::kLeft, 0, 0});
-    app.hp.host.run_pending();
-    app.release(30 + 300, 29 + 140);
-    return app.f().Slika.displayed().pixels;
-}
-
-// The saved file decoded by SDL_image, as 0x00BBGGRR.
-std::vector<std::uint32_t> decoded(App& app, const std::string& path) {
-    const Picture p = app.decoder.load_uncached(path);
-    EXPECT_EQ(p->width, W);
-    EXPECT_EQ(p->height, H);
-    std::vector<std::uint32_t> px;
-    for (std::uint32_t c : p->pixels) px.push_back(c & 0xFFFFFF);
-    return px;
-}
-
-std::vector<std::uint32_t> rgb_of(const PictureData& p) {
-    std::vector<std::uint32_t> px;
-    for (std::uint32_t c : p.pixels) px.push_back(c & 0xFFFFFF);
-    return px;
-}
-
-std::vector<std::string> names_in(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
-    return names;
-}
-
-int count(const std::vector<std::string>& log, const std::string& prefix) {
-    int n = 0;
-    for (const std::string& e : log) n += e.rfind(prefix, 0) == 0;
-    return n;
-}
 
 TEST(SaveAndPrint, SavesTheCanvasAsShownAsA24BitBitmapThenNoticeThenPrints) {
     App app;
@@ -153,64 +87,6 @@ TEST(SaveAndPrint, ASecondSaveReplacesTheFirstAndPrintsASecondPage) {
     EXPECT_EQ(decoded(app, saved_path(app)), second);
     EXPECT_EQ(app.hp.printer.printed.size(), 2u);
     EXPECT_EQ(names_in(app.folder.path() + "MY_PICTURE"), std::vector<std::string>{"01.GIF"});
-}
-
-// Lowers the largest file this process may write, as a full disk would stop a
-// write half-way; restored on leaving.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &old_);
-        rlimit lower = old_;
-        lower.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &lower);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, old_handler_);
-    }
-
-private:
-    rlimit old_{};
-    void (*old_handler_)(int) = nullptr;
-};
-
-TEST(SaveAndPrint, AWriteThatFailsHalfWayKeepsThePreviousPicture) {
-    App app;
-    app.start();
-    colour_the_canvas(app);
-    ctrl_p(app);
-    const std::string first = read_file(saved_path(app));
-    ASSERT_GT(first.size(), 100'000u);
-
-    fill_at_first_white(app, 200, 200, rgb(255, 102, 0));
-    const std::vector<std::uint32_t> shown = app.f().Slika.displayed().pixels;
-    app.hp.log.clear();
-    {
-        FileSizeLimit limit(64 * 1024);
-        ctrl_p(app);
-    }
-    EXPECT_EQ(read_file(saved_path(app)), first);
-    EXPECT_EQ(names_in(app.folder.path() + "MY_PICTURE"), std::vector<std::string>{"01.GIF"}) << "no half file left";
-    EXPECT_EQ(count(app.hp.log, "wait"), 0) << "no notice";
-    EXPECT_EQ(app.hp.printer.printed.size(), 1u) << "nothing more printed";
-    EXPECT_EQ(app.f().Slika.displayed().pixels, shown);
-}
-
-TEST(SaveAndPrint, ALinkPlantedAtTheFileIsReplacedNotWrittenThrough) {
-    App app;
-    app.start();
-    const std::string victim = app.folder.path() + "victim.txt";
-    write_file(victim, "keep me");
-    fs::create_symlink(victim, saved_path(app));
-    const std::vector<std::uint32_t> shown = colour_the_canvas(app);
-    ctrl_p(app);
-    EXPECT_EQ(read_file(victim), "keep me");
-    struct stat st {};
-    ASSERT_EQ(::lstat(saved_path(app).c_str(), &st), 0);
-    EXPECT_TRUE(S_ISREG(st.st_mode));
-    EXPECT_EQ(decoded(app, saved_path(app)), shown);
 }
 
 TEST(SaveAndPrint, CtrlPWhileOneRunsIsIgnored) {

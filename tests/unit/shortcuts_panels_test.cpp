@@ -357,4 +357,19 @@ TEST(WebLinks, AddressesAreFullOrTheShippedPages) {
               "file:///opt/Rainbow%20Drop/Bojanka%20%C3%A9%231/about.html");
 }
 
+// A Windows program folder: drive letter, backslashes, spaces and letters
+// outside ASCII, as SDL reports the folder there.
+TEST(WebLinks, AWindowsFolderBecomesAFileAddressWithItsDrive) {
+    const struct {
+        const char* folder;
+        const char* address;
+    } cases[] = {
+        {"C:\\Users\\Zoë\\AppData\\Local\\Programs\\Rainbow Drop\\",
+         "file:///C:/Users/Zo%C3%AB/AppData/Local/Programs/Rainbow%20Drop/about.html"},
+        {"d:\\", "file:///d:/about.html"},
+        {"Z:/work/build/", "file:///Z:/work/build/about.html"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(shipped_page_address(c.folder, "about.html"), c.address) << c.folder;
+}
+
 }  // namespace

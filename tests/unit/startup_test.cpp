@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "platform/asset_path.h"
 #include "platform/errors.h"
 #include "tests/support/app_fixture.h"
 
@@ -72,7 +73,7 @@ TEST(Startup, ProgramFolderForms) {
     for (bool trailing : {true, false}) {
         SCOPED_TRACE(trailing ? "with separator" : "without separator");
         App app;
-        const std::string with_separator = app.folder.path();  // ends in '/'
+        const std::string with_separator = app.folder.path();  // ends in the system's separator
         const std::string reported = trailing ? with_separator : with_separator.substr(0, with_separator.size() - 1);
         app.hp.runtime.folder = reported;
         app.start();
@@ -80,7 +81,7 @@ TEST(Startup, ProgramFolderForms) {
         EXPECT_EQ(app.f().AssetRoot, reported);
         EXPECT_EQ(app.hp.runtime.cwd, reported);
         ASSERT_FALSE(app.hp.runtime.lengths_read.empty());
-        EXPECT_EQ(app.hp.runtime.lengths_read.front(), with_separator + "PICTURE/01.GIF");
+        EXPECT_EQ(app.hp.runtime.lengths_read.front(), map_asset_path(with_separator + "\\PICTURE\\01.GIF"));
         EXPECT_EQ(app.hp.shell.started, std::vector<std::string>{with_separator + "MARIGOLD.EXE"});
         EXPECT_TRUE(app.hp.display.taken);
     }
