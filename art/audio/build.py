@@ -36,14 +36,17 @@ RATE = 22050
 # trained on his recordings).  Compared with a speech recogniser, of the
 # English synthesisers Debian offers (Festival with its HTS voice,
 # Flite's slt, rms, kal and awb, espeak-ng) it is the one whose names are
-# never taken for a near-sounding word, at its own unhurried pace;
-# art/audio/listen.py measures it.
+# most seldom taken for a near-sounding word; art/audio/listen.py measures
+# it.  Slowed down, every voice tried was understood less well.
 FLITE_VOICE = "awb"
 # A full stop: each name said as a word on its own, with a falling tone.
 SPOKEN = "{}."
 
 PEAK_CEILING_DB = -1.0
 TRIM_THRESHOLD = "-55d"
+# The voice murmurs faintly before a "b" (and breathes after a word): a
+# child would hear that as a late start, so the names are cut higher.
+VOICE_TRIM_THRESHOLD = "-48d"
 EDGE_SECONDS = 0.02          # silence kept at each end
 LEVEL_OFFSET_DB = {"WIPE.WAV": -3.0}   # the swoosh sits under the voices
 # The fill sound and the swoosh keep the loudness they were first levelled
@@ -133,15 +136,15 @@ def shape_voice(raw, dest):
     run(SOX + [raw, "-r", str(RATE), "-c", "1", "-b", "16", dest,
                # Below 80 Hz is only rumble.
                "highpass", "80",
-               *trim_and_fade(0.04)])
+               *trim_and_fade(0.04, VOICE_TRIM_THRESHOLD)])
 
 
-def trim_and_fade(fade_out=0.03):
+def trim_and_fade(fade_out=0.03, threshold=TRIM_THRESHOLD):
     """sox effects: cut the silence at both ends, fade the end out (the cut
     would otherwise click, and a synthesiser may stop a vowel rather suddenly), ease
     the first 5 ms in, keep a little silence."""
-    return ["silence", "1", "0.005", TRIM_THRESHOLD,
-            "reverse", "silence", "1", "0.005", TRIM_THRESHOLD,
+    return ["silence", "1", "0.005", threshold,
+            "reverse", "silence", "1", "0.005", threshold,
             "fade", "t", str(fade_out), "reverse",
             "fade", "t", "0.005",
             "pad", str(EDGE_SECONDS), str(EDGE_SECONDS)]
