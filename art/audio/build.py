@@ -36,8 +36,8 @@ RATE = 22050
 # trained on his recordings).  Compared with a speech recogniser, of the
 # English synthesisers Debian offers (Festival with its HTS voice,
 # Flite's slt, rms, kal and awb, espeak-ng) it is the one whose names are
-# most seldom taken for a near-sounding word; art/audio/listen.py measures
-# it.  Slowed down, every voice tried was understood less well.
+# most seldom taken for another word, at its own calm pace: slower, it was
+# understood less well.  art/audio/listen.py measures it.
 FLITE_VOICE = "awb"
 # A full stop: each name said as a word on its own, with a falling tone.
 SPOKEN = "{}."
@@ -136,6 +136,13 @@ def shape_voice(raw, dest):
     run(SOX + [raw, "-r", str(RATE), "-c", "1", "-b", "16", dest,
                # Below 80 Hz is only rumble.
                "highpass", "80",
+               # Lift the soft consonants towards the vowels (up to 10 dB at
+               # -50 dB, nothing near full scale): the voice says them so
+               # softly that "green" and "yellow" lose their first sound.
+               "gain", "-n", "-3",
+               "compand", "0.002,0.08", "6:-70,-70,-50,-40,-30,-25,0,-12", "0", "-90", "0.002",
+               # The lift brings up the synthesiser's hiss above 7 kHz as well.
+               "sinc", "-7000",
                *trim_and_fade(0.04, VOICE_TRIM_THRESHOLD)])
 
 
