@@ -41,6 +41,10 @@ RATE = 22050
 FLITE_VOICE = "awb"
 # A full stop: each name said as a word on its own, with a falling tone.
 SPOKEN = "{}."
+# Names the shaping below would spoil, and what they are said without.  The
+# consonant lift turns the soft burst that opens "pink" into a breath, and
+# the name is then heard as "think": it keeps its own plosive unlifted.
+UNLIFTED = {"pink"}
 
 PEAK_CEILING_DB = -1.0
 TRIM_THRESHOLD = "-55d"
@@ -127,20 +131,23 @@ def make_voices(rows, tmp):
         raw = os.path.join(tmp, "raw-" + name)
         run(["flite", "-voice", FLITE_VOICE, "-t", SPOKEN.format(word), "-o", raw])
         dest = os.path.join(tmp, "v-" + name)
-        shape_voice(raw, dest)
+        shape_voice(raw, dest, lift=word not in UNLIFTED)
         made.append((name, dest))
     return made
 
 
-def shape_voice(raw, dest):
+# Lift the soft consonants towards the vowels (up to 10 dB at -50 dB, nothing
+# near full scale): the voice says them so softly that "green" and "yellow"
+# lose their first sound.
+CONSONANT_LIFT = ["gain", "-n", "-3",
+                  "compand", "0.002,0.08", "6:-70,-70,-50,-40,-30,-25,0,-12", "0", "-90", "0.002"]
+
+
+def shape_voice(raw, dest, lift=True):
     run(SOX + [raw, "-r", str(RATE), "-c", "1", "-b", "16", dest,
                # Below 80 Hz is only rumble.
                "highpass", "80",
-               # Lift the soft consonants towards the vowels (up to 10 dB at
-               # -50 dB, nothing near full scale): the voice says them so
-               # softly that "green" and "yellow" lose their first sound.
-               "gain", "-n", "-3",
-               "compand", "0.002,0.08", "6:-70,-70,-50,-40,-30,-25,0,-12", "0", "-90", "0.002",
+               *(CONSONANT_LIFT if lift else []),
                # The lift brings up the synthesiser's hiss above 7 kHz as well.
                "sinc", "-7000",
                *trim_and_fade(0.04, VOICE_TRIM_THRESHOLD)])
