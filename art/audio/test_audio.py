@@ -388,6 +388,11 @@ class Listening(unittest.TestCase):
         self.assertGreaterEqual(len(set(listen.NEAR_WORDS) - names), 12)
         self.assertFalse(names & set(listen.NEAR_WORDS))
 
+    def test_names_shaped_apart_are_names(self):
+        # A word misspelt in the table would quietly be shaped like the rest.
+        names = {w for _, w in build.read_table()}
+        self.assertLessEqual(build.UNLIFTED, names)
+
 
 if __name__ == "__main__":
     unittest.main()
