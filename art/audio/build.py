@@ -37,7 +37,10 @@ RATE = 22050
 # English synthesisers Debian offers (Festival with its HTS voice,
 # Flite's slt, rms, kal and awb, espeak-ng) it is the one whose names are
 # most seldom taken for another word, at its own calm pace: slower, it was
-# understood less well.  art/audio/listen.py measures it.
+# understood less well.  art/audio/listen.py measures it.  Festival's HTS
+# voice, a warmer woman's voice, is understood as well only with the faint
+# breath of a fifth of a second kept before most names: a child would hear
+# that as a late start.
 FLITE_VOICE = "awb"
 # A full stop: each name said as a word on its own, with a falling tone.
 SPOKEN = "{}."
