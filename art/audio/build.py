@@ -6,17 +6,18 @@
     build.py --out ASSETS [--quiet]
 
 Writes into ASSETS/SOUND the twelve spoken colour names listed in voices.tsv
-(espeak-ng with our voice variant rainbow.voice, shaped with sox), FILL.WAV
+(Flite's awb voice, shaped with sox), FILL.WAV
 (a bright little bloop) and WIPE.WAV (a soft swoosh of about a second), all
 16-bit mono PCM at 22050 Hz, and ASSETS/MUSIC/001.MID compiled by abc2midi
 from tune.abc.  Prints the length and level of each sound unless --quiet.
 
-Levels: every sound is brought to the same short-term loudness, the swoosh a
-little under it, as loud as the peakiest of them allows with its peak at
--1 dBFS, so that a colour name never sounds louder than the next one.
+Levels: the colour names are brought to the same short-term loudness, as
+loud as the peakiest of them allows with its peak at -1 dBFS, so that a
+colour name never sounds louder than the next one; the fill sound keeps its
+own fixed loudness and the swoosh sits a little under it.
 
 The same sources always give the same bytes: sox runs in repeatable mode
-without dither, espeak-ng and abc2midi are deterministic, and the swoosh's
+without dither, Flite and abc2midi are deterministic, and the swoosh's
 noise comes from a seeded generator.
 """
 import argparse
@@ -33,23 +34,34 @@ import wave
 HERE = os.path.dirname(os.path.abspath(__file__))
 RATE = 22050
 
-# The voice: espeak-ng's American English spoken with our own variant,
-# rainbow.voice beside this script, unhurried for a small child.  Among the
-# stock voices and variants the soft female ones were the most intelligible
-# (every colour name told apart by a speech recogniser at several speeds);
-# the variant keeps their clarity with less breath hiss and a livelier melody.
-VARIANT = "rainbow"
-VOICE = "en-us+" + VARIANT
-SPEED = 140          # words a minute (espeak-ng's default is 175)
-PITCH = 55           # 0-99, espeak-ng's default is 50
-# An exclamation mark gives each word the bright, rising-falling tune of a
-# grown-up naming something for a child, instead of a flat statement.
-SPOKEN = "{}!"
+# The voice: Flite's "awb" voice (a Scottish English man, a statistical voice
+# trained on his recordings).  Compared with a speech recogniser, of the
+# English synthesisers Debian offers (Festival with its HTS voice,
+# Flite's slt, rms, kal and awb, espeak-ng) it is the one whose names are
+# most seldom taken for another word, at its own calm pace: slower, it was
+# understood less well.  art/audio/listen.py measures it.  Festival's HTS
+# voice, a warmer woman's voice, is understood as well only with the faint
+# breath of a fifth of a second kept before most names: a child would hear
+# that as a late start.
+FLITE_VOICE = "awb"
+# A full stop: each name said as a word on its own, with a falling tone.
+SPOKEN = "{}."
+# Names the shaping below would spoil, and what they are said without.  The
+# consonant lift turns the soft burst that opens "pink" into a breath, and
+# the name is then heard as "think": it keeps its own plosive unlifted.
+UNLIFTED = {"pink"}
 
 PEAK_CEILING_DB = -1.0
 TRIM_THRESHOLD = "-55d"
+# The voice murmurs faintly before a "b" (and breathes after a word): a
+# child would hear that as a late start, so the names are cut higher.
+VOICE_TRIM_THRESHOLD = "-48d"
 EDGE_SECONDS = 0.02          # silence kept at each end
 LEVEL_OFFSET_DB = {"WIPE.WAV": -3.0}   # the swoosh sits under the voices
+# The fill sound and the swoosh keep the loudness they were first levelled
+# at, whatever voice says the colour names: a child who knows the bloop of a
+# fill should hear the same bloop.
+EFFECTS_LOUDNESS_DB = -9.59087576488447
 
 SOX = ["sox", "-R", "-D", "-V1"]       # repeatable, no dither, errors only
 
@@ -116,49 +128,42 @@ def loudness_db(path, tmp):
 # ---------------------------------------------------------------------------
 # The spoken colour names
 
-def espeak_data(tmp):
-    """A private espeak-ng data folder: the installed one, linked file by file,
-    plus our variant.  espeak-ng finds variants only inside its data folder."""
-    out = run(["espeak-ng", "--version"]).stdout
-    if "Data at:" not in out:
-        sys.exit("audio/build.py: cannot tell where espeak-ng keeps its data")
-    system = out.split("Data at:")[1].strip()
-    root = os.path.join(tmp, "espeak")
-    data = os.path.join(root, "espeak-ng-data")
-    os.makedirs(os.path.join(data, "voices", "!v"))
-    for entry in os.listdir(system):
-        if entry != "voices":
-            os.symlink(os.path.join(system, entry), os.path.join(data, entry))
-    for entry in os.listdir(os.path.join(system, "voices")):
-        if entry != "!v":
-            os.symlink(os.path.join(system, "voices", entry), os.path.join(data, "voices", entry))
-    shutil.copyfile(os.path.join(HERE, VARIANT + ".voice"), os.path.join(data, "voices", "!v", VARIANT))
-    return root
+def make_voices(rows, tmp):
+    """Says every name with Flite and shapes it with sox; returns
+    [(name, path)]."""
+    made = []
+    for name, word in rows:
+        raw = os.path.join(tmp, "raw-" + name)
+        run(["flite", "-voice", FLITE_VOICE, "-t", SPOKEN.format(word), "-o", raw])
+        dest = os.path.join(tmp, "v-" + name)
+        shape_voice(raw, dest, lift=word not in UNLIFTED)
+        made.append((name, dest))
+    return made
 
 
-def make_voice(word, dest, tmp, espeak_root):
-    raw = os.path.join(tmp, "espeak.wav")
-    run(["espeak-ng", "--path=" + espeak_root, "-v", VOICE, "-s", str(SPEED), "-p", str(PITCH),
-         "-w", raw, SPOKEN.format(word)])
+# Lift the soft consonants towards the vowels (up to 10 dB at -50 dB, nothing
+# near full scale): the voice says them so softly that "green" and "yellow"
+# lose their first sound.
+CONSONANT_LIFT = ["gain", "-n", "-3",
+                  "compand", "0.002,0.08", "6:-70,-70,-50,-40,-30,-25,0,-12", "0", "-90", "0.002"]
+
+
+def shape_voice(raw, dest, lift=True):
     run(SOX + [raw, "-r", str(RATE), "-c", "1", "-b", "16", dest,
-               # Below 90 Hz is only rumble; above 7 kHz only the breath hiss.
-               "highpass", "90", "sinc", "-7000",
-               # Soften the synthetic buzz around 4 kHz and add a little chest.
-               "equalizer", "3800", "1.2q", "-4", "bass", "+3", "220",
-               # Even out loud vowels and soft consonants (2:1 above -30 dB).
-               "gain", "-n", "-3",
-               "compand", "0.005,0.12", "6:-80,-80,-30,-30,0,-15", "0", "-90", "0.005",
-               # A small, warm room, so the voice does not sound like a machine in a box.
-               "reverb", "15", "60", "25", "100", "0", "-8",
-               *trim_and_fade(0.06)])
+               # Below 80 Hz is only rumble.
+               "highpass", "80",
+               *(CONSONANT_LIFT if lift else []),
+               # The lift brings up the synthesiser's hiss above 7 kHz as well.
+               "sinc", "-7000",
+               *trim_and_fade(0.04, VOICE_TRIM_THRESHOLD)])
 
 
-def trim_and_fade(fade_out=0.03):
+def trim_and_fade(fade_out=0.03, threshold=TRIM_THRESHOLD):
     """sox effects: cut the silence at both ends, fade the end out (the cut
-    would otherwise click, and espeak-ng stops a vowel rather suddenly), ease
+    would otherwise click, and a synthesiser may stop a vowel rather suddenly), ease
     the first 5 ms in, keep a little silence."""
-    return ["silence", "1", "0.005", TRIM_THRESHOLD,
-            "reverse", "silence", "1", "0.005", TRIM_THRESHOLD,
+    return ["silence", "1", "0.005", threshold,
+            "reverse", "silence", "1", "0.005", threshold,
             "fade", "t", str(fade_out), "reverse",
             "fade", "t", "0.005",
             "pad", str(EDGE_SECONDS), str(EDGE_SECONDS)]
@@ -241,15 +246,17 @@ def make_wipe(dest, tmp):
 # ---------------------------------------------------------------------------
 # Levels
 
-def level_all(made, sound_dir, tmp):
+def level_all(made, sound_dir, tmp, target=None):
     """made: list of (file name, path before levelling).  Writes each into
-    sound_dir at the common loudness; returns {name: (loudness, peak, gain)}."""
+    sound_dir at a common loudness: target if given, else the highest at
+    which no file's peak passes the ceiling.  Returns {name: (loudness, peak,
+    gain)}."""
     stats = {}
     for name, path in made:
         stats[name] = (loudness_db(path, tmp), peak_db(read_samples(path)))
-    # The highest common loudness at which no file's peak passes the ceiling.
-    target = min(loud + (PEAK_CEILING_DB - peak) - LEVEL_OFFSET_DB.get(name, 0.0)
-                 for name, (loud, peak) in stats.items())
+    if target is None:
+        target = min(loud + (PEAK_CEILING_DB - peak) - LEVEL_OFFSET_DB.get(name, 0.0)
+                     for name, (loud, peak) in stats.items())
     result = {}
     for name, path in made:
         loud, peak = stats[name]
@@ -284,17 +291,13 @@ def main():
     os.makedirs(music_dir, exist_ok=True)
 
     with tempfile.TemporaryDirectory(prefix="rd-audio-") as tmp:
-        made = []
-        espeak_root = espeak_data(tmp)
-        for name, word in read_table():
-            path = os.path.join(tmp, "v-" + name)
-            make_voice(word, path, tmp, espeak_root)
-            made.append((name, path))
+        levels = level_all(make_voices(read_table(), tmp), sound_dir, tmp)
+        effects = []
         for name, maker in (("FILL.WAV", make_fill), ("WIPE.WAV", make_wipe)):
             path = os.path.join(tmp, "e-" + name)
             maker(path, tmp)
-            made.append((name, path))
-        levels = level_all(made, sound_dir, tmp)
+            effects.append((name, path))
+        levels.update(level_all(effects, sound_dir, tmp, EFFECTS_LOUDNESS_DB))
         make_music(os.path.join(music_dir, "001.MID"), tmp)
 
     if not args.quiet:

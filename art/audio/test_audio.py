@@ -23,6 +23,7 @@ sys.path.insert(0, HERE)
 sys.dont_write_bytecode = True   # no __pycache__ beside the sources
 import build  # noqa: E402
 import check  # noqa: E402
+import listen  # noqa: E402
 
 ASSETS = os.path.join(os.path.dirname(os.path.dirname(HERE)), "assets")
 RATE = 22050
@@ -352,6 +353,47 @@ class Build(unittest.TestCase):
                 with open(path, "rb") as a, open(fresh, "rb") as b:
                     self.assertTrue(a.read() == b.read(),
                                     "differs from what the sources give: run art/generate")
+
+
+class Listening(unittest.TestCase):
+    """The recogniser's measure must notice a name that says the wrong word
+    or nothing at all; the targets themselves are checked on the shipped
+    files by listen.py (ctest art.voices)."""
+
+    def test_a_wrong_or_missing_word_is_not_counted(self):
+        voices = build.read_table()
+        sound = os.path.join(ASSETS, "SOUND")
+        with tempfile.TemporaryDirectory() as tmp:
+            for name, _ in voices:
+                shutil.copyfile(os.path.join(sound, name), os.path.join(tmp, name))
+            # red said where black belongs; silence where white belongs
+            shutil.copyfile(os.path.join(sound, "CRVENA.WAV"), os.path.join(tmp, "CRNA.WAV"))
+            write_wav(os.path.join(tmp, "TAMNOZUTA.WAV"), seconds=0.5, amplitude=0.0)
+            results = {name: (word, free, chosen) for name, word, free, chosen in listen.measure(tmp, voices)}
+            right = listen.measure(sound, voices)
+        self.assertNotEqual(results["CRNA.WAV"][2], "black", results["CRNA.WAV"])
+        self.assertNotEqual(results["TAMNOZUTA.WAV"][2], "white", results["TAMNOZUTA.WAV"])
+        free, grammar = listen.score(list((n, *v) for n, v in results.items()))
+        free0, grammar0 = listen.score(right)
+        self.assertLessEqual(grammar, grammar0 - 2)
+        self.assertLessEqual(free, free0)
+        with open(os.devnull, "w") as quiet:
+            self.assertTrue(any("near words" in f for f in listen.report(list((n, *v) for n, v in results.items()), quiet)))
+
+    def test_spellings_of_one_word_count_as_that_word(self):
+        self.assertEqual(listen.score([("SIVA.WAV", "grey", "gray", "grey")]), (1, 1))
+        self.assertEqual(listen.score([("SIVA.WAV", "grey", "great", "grey")]), (0, 1))
+        self.assertEqual(listen.score([("SVPLAVA.WAV", "light blue", "like blue", "light blue")]), (0, 1))
+
+    def test_near_words_are_not_names(self):
+        names = {w for _, w in build.read_table()}
+        self.assertGreaterEqual(len(set(listen.NEAR_WORDS) - names), 12)
+        self.assertFalse(names & set(listen.NEAR_WORDS))
+
+    def test_names_shaped_apart_are_names(self):
+        # A word misspelt in the table would quietly be shaped like the rest.
+        names = {w for _, w in build.read_table()}
+        self.assertLessEqual(build.UNLIFTED, names)
 
 
 if __name__ == "__main__":
