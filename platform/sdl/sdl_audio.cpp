@@ -7,23 +7,22 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <string_view>
 
 #include "platform/errors.h"
 #include "platform/file_system.h"
+#include "platform/midi_check.h"
 
 namespace {
 // The one channel the effects share, so that each new one replaces the last.
 constexpr int kEffectChannel = 0;
 
-// A standard MIDI file, bare or in a RIFF wrapper. The synthesiser would take
-// anything and play silence, so the load checks what it was given.
-bool looks_like_midi(const std::string& path) {
-    const std::optional<std::vector<std::uint8_t>> head = read_file_bytes(path, 12);
-    if (!head) return false;
-    const std::size_t n = head->size();
-    const std::string_view h(reinterpret_cast<const char*>(head->data()), n);
-    return h.substr(0, 4) == "MThd" || (n == 12 && h.substr(0, 4) == "RIFF" && h.substr(8, 4) == "RMID");
+// A whole standard MIDI file, bare or in a RIFF wrapper. The synthesiser
+// would take anything: noise it plays as silence, or, on Windows, reads
+// without end while the program stops answering. So the load checks what it
+// was given, on every system alike.
+bool is_sound_midi(const std::string& path) {
+    const std::optional<std::vector<std::uint8_t>> bytes = read_file_bytes(path);
+    return bytes && midi_is_well_formed(*bytes);
 }
 }  // namespace
 
@@ -129,7 +128,7 @@ void SdlMusic::load(const std::string& path) {
 void SdlMusic::load_fresh(const std::string& path) {
     FileIdentity identity;
     if (!identify_file(path, identity)) throw PlatformError("cannot read the music file " + path);
-    if (!looks_like_midi(path)) throw PlatformError("not a MIDI file: " + path);
+    if (!is_sound_midi(path)) throw PlatformError("not a whole MIDI file: " + path);
     if (sdl_audio_is_open()) {
         // Each music holds a synthesiser of its own, but FluidSynth shares
         // the sound font's samples between synthesisers and drops them with

@@ -2,8 +2,8 @@
 # SPDX-FileCopyrightText: 2026 Rainbow Drop contributors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Spoiled files and the Windows program under Wine. With spoiled files that
-# pass the start-up length check (a drawing and a lit thumbnail whose data is random, a
-# voice replaced by a folder, and a file where MY_PICTURE should be), the
+# pass the start-up length check (a drawing, a lit thumbnail and the tune whose data
+# is random, a voice replaced by a folder, and a file where MY_PICTURE should be), the
 # child uses each of them, the program keeps answering, and Ctrl+X with Da
 # ends it with status 0. Then a 25.GIF one byte too long ends start-up with
 # status 3 and one line naming the file and both lengths, the screen as it was.
@@ -26,6 +26,7 @@ PY
 alive() { kill -0 "$APP_PID" 2>/dev/null || fail "the program ended $1: $(tail -5 "$E2E_TMP/stderr.log")"; }
 scramble "$PROG/PICTURE/07.GIF"
 scramble "$PROG/PICTURE/GALERIJA1ZUTE_21.JPG"
+scramble "$PROG/MUSIC/001.MID"
 cp -a "$PROG/SOUND/ZELENA.WAV" "$E2E_TMP/ZELENA.WAV.good"
 rm "$PROG/SOUND/ZELENA.WAV" && mkdir "$PROG/SOUND/ZELENA.WAV"
 
@@ -40,6 +41,10 @@ click 406 109                 # thumbnail 3 works
 shot "$E2E_TMP/drawing3.png"
 $PY "$E2E/canvas_check.py" equals "$E2E_TMP/drawing3.png" "$PROG/PICTURE/03.GIF" \
     || fail "after the failed pick, thumbnail 3 does not put drawing 3 in the canvas"
+click 958 524                 # MusicOn with a spoiled tune: no music, the program answers on
+sleep 1
+alive "after starting the spoiled tune"
+click 958 524
 click 135 717                 # PaletaZelena, its voice a folder: silent
 read -r WX WY BX BY < <($PY "$E2E/find_area.py" "$PROG/PICTURE/03.GIF")
 click $((30 + WX)) $((29 + WY))
