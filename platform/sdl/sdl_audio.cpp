@@ -24,6 +24,16 @@ bool is_sound_midi(const std::string& path) {
     const std::optional<std::vector<std::uint8_t>> bytes = read_file_bytes(path);
     return bytes && midi_is_well_formed(*bytes);
 }
+
+// A RIFF WAVE file, the only kind of effect the program has. Anything else
+// would reach the mixer's other decoders, some of which take random bytes for
+// a sound and play noise.
+bool looks_like_wave(const std::string& path) {
+    const std::optional<std::vector<std::uint8_t>> head = read_file_bytes(path, 12);
+    if (!head || head->size() < 12) return false;
+    const std::string_view h(reinterpret_cast<const char*>(head->data()), head->size());
+    return h.substr(0, 4) == "RIFF" && h.substr(8, 4) == "WAVE";
+}
 }  // namespace
 
 bool open_sdl_audio() {
@@ -97,7 +107,7 @@ void SdlSound::play_async(const std::string& path) {
     }
     if (!readable) return;
     if (it == cache_.end()) {
-        Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+        Mix_Chunk* chunk = looks_like_wave(path) ? Mix_LoadWAV(path.c_str()) : nullptr;
         if (!chunk) return;  // not a sound: silence
         it = cache_.emplace(path, Entry{identity, chunk}).first;
     }
