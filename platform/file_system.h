@@ -18,6 +18,9 @@ struct FileStatus {
     // Changes with any change of the file, and cannot be set back.
     long long ctime_ns = 0;
     long long id = 0;  // the file itself (inode or file index)
+    // False while another program holds the file shut (Windows): nothing
+    // about the file changes then, but reading it fails.
+    bool readable = true;
     bool operator==(const FileStatus&) const = default;
 };
 

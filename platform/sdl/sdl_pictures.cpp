@@ -124,7 +124,7 @@ Picture SdlPictures::load(const std::string& path) {
     const long long ctime = st->ctime_ns;
     const long long inode = st->id;
     auto it = cache_.find(path);
-    if (it != cache_.end() && it->second.settled && it->second.size == st->size && it->second.mtime_ns == mtime &&
+    if (it != cache_.end() && st->readable && it->second.settled && it->second.size == st->size && it->second.mtime_ns == mtime &&
         it->second.ctime_ns == ctime && it->second.inode == inode)
         return it->second.picture;  // a change of permissions would have changed the change time
     cache_.erase(path);

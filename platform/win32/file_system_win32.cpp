@@ -53,8 +53,12 @@ std::string folder_of(const std::string& path) {
 std::optional<FileStatus> regular_file_status(const std::string& path) {
     const DWORD attributes = GetFileAttributesW(widen(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return std::nullopt;
-    // Asking for no access at all still opens a file another program holds.
-    const Handle f(open_for_reading(path, FILE_READ_ATTRIBUTES));
+    // Asking for no access at all still opens a file another program holds;
+    // whether it can be read is part of its status.
+    HANDLE h = open_for_reading(path, GENERIC_READ);
+    const bool readable = h != INVALID_HANDLE_VALUE;
+    if (!readable) h = open_for_reading(path, FILE_READ_ATTRIBUTES);
+    const Handle f(h);
     if (!f.ok()) return std::nullopt;
     FILE_BASIC_INFO basic{};
     BY_HANDLE_FILE_INFORMATION info{};
@@ -66,6 +70,7 @@ std::optional<FileStatus> regular_file_status(const std::string& path) {
     st.mtime_ns = unix_ns(basic.LastWriteTime);
     st.ctime_ns = unix_ns(basic.ChangeTime);
     st.id = (static_cast<long long>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+    st.readable = readable;
     return st;
 }
 

@@ -291,7 +291,12 @@ bool file_usable(Rig& r, const Family& fam) {
     const std::string path = r.path(fam.file);
     const std::string f = fam.file;
     if (f.rfind("\\SOUND\\", 0) == 0) {
-        Mix_Chunk* c = Mix_LoadWAV(path.c_str());
+        if (!fs::is_regular_file(path) || !file_is_readable(path)) return false;
+        // The program hands the mixer nothing but a RIFF WAVE file: its other
+        // decoders take noise for a sound (and on Windows keep the file open).
+        const std::string bytes = read_file(path);
+        if (bytes.size() < 12 || bytes.compare(0, 4, "RIFF") != 0 || bytes.compare(8, 4, "WAVE") != 0) return false;
+        Mix_Chunk* c = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
         if (c) Mix_FreeChunk(c);
         return c != nullptr;
     }
