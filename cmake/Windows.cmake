@@ -14,6 +14,9 @@ set(RD_SYSTEM_LIBRARIES winspool gdi32 winmm)
 # No libstdc++, libgcc or winpthread DLLs to ship: only SDL's own sit beside
 # the program.
 add_link_options(-static)
+# No link time in the executables' headers: the same commit links to the
+# same bytes (tools/release).
+add_link_options(-Wl,--no-insert-timestamp)
 
 # The program's icon, made from the same pictures as the Linux one.
 find_program(RD_CONVERT convert REQUIRED)
