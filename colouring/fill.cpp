@@ -81,34 +81,48 @@ Rect flood_fill(PixelBuffer& buf, int sx, int sy, Colour colour) {
     int min_x = sx, max_x = sx, min_y = sy, max_y = sy;
     std::vector<Span> stack;
     stack.reserve(256);
-    stack.push_back({sx, sx, sy, 1});
     stack.push_back({sx, sx, sy - 1, -1});
-    while (!stack.empty()) {
-        Span s = stack.back();
-        stack.pop_back();
-        if (s.y < 0 || s.y >= h) continue;
-        int x1 = s.x1;
-        const int x2 = s.x2, y = s.y, dy = s.dy;
-        std::uint32_t* row = px + static_cast<std::size_t>(y) * w;
-        int x = x1;
-        // Spans never leave the row: only a run that starts at x1 can reach
-        // further left than the span.
-        if (row[x] == target) {
-            x = paint_left(row, x, target, paint);
-            if (x < x1) stack.push_back({x, x1 - 1, y - dy, -dy});
-        }
-        while (x1 <= x2) {
-            x1 = paint_right(row, x1, w, target, paint);
-            if (x1 > x) {
-                stack.push_back({x, x1 - 1, y + dy, dy});
-                min_x = std::min(min_x, x);
-                max_x = std::max(max_x, x1 - 1);
-                min_y = std::min(min_y, y);
-                max_y = std::max(max_y, y);
+    // The last run found on a row is looked at next without a trip through
+    // the stack: a narrow shape (a tooth, a thin stripe) then goes down row
+    // after row in registers.
+    Span s{sx, sx, sy, 1};
+    for (;;) {
+        bool has_ahead = false;
+        Span ahead{};
+        if (s.y >= 0 && s.y < h) {
+            int x1 = s.x1;
+            const int x2 = s.x2, y = s.y, dy = s.dy;
+            std::uint32_t* row = px + static_cast<std::size_t>(y) * w;
+            int x = x1;
+            // Spans never leave the row: only a run that starts at x1 can
+            // reach further left than the span.
+            if (row[x] == target) {
+                x = paint_left(row, x, target, paint);
+                if (x < x1) stack.push_back({x, x1 - 1, y - dy, -dy});
             }
-            if (x1 - 1 > x2) stack.push_back({x2 + 1, x1 - 1, y - dy, -dy});
-            // Pixel x1 ends the run; the next one starts after it, if at all.
-            x = x1 = find_target(row, x1 + 1, x2, target);
+            while (x1 <= x2) {
+                x1 = paint_right(row, x1, w, target, paint);
+                if (x1 > x) {
+                    if (has_ahead) stack.push_back(ahead);
+                    ahead = {x, x1 - 1, y + dy, dy};
+                    has_ahead = true;
+                    min_x = std::min(min_x, x);
+                    max_x = std::max(max_x, x1 - 1);
+                    min_y = std::min(min_y, y);
+                    max_y = std::max(max_y, y);
+                }
+                if (x1 - 1 > x2) stack.push_back({x2 + 1, x1 - 1, y - dy, -dy});
+                // Pixel x1 ends the run; the next one starts after it, if at all.
+                x = x1 = find_target(row, x1 + 1, x2, target);
+            }
+        }
+        if (has_ahead) {
+            s = ahead;
+        } else if (!stack.empty()) {
+            s = stack.back();
+            stack.pop_back();
+        } else {
+            break;
         }
     }
     return Rect{min_x, min_y, max_x - min_x + 1, max_y - min_y + 1};

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <utility>
 
 #include "colouring/brush.h"
 #include "colouring/fill.h"
@@ -102,17 +103,27 @@ TEST(Fill, WholeCanvasWithoutRecursion) {
     for (std::uint32_t p : b.pixels) ASSERT_EQ(p, rgb(1, 2, 3));
 }
 
-TEST(Fill, SerpentineMazeMatchesReference) {
-    // A one-pixel corridor winding through the whole canvas: the worst case
-    // for span fills, and deep enough to overflow any recursive fill.
-    PixelBuffer b(750, 600, kWhite);
+TEST(Fill, OnePixelMazesMatchReference) {
+    // A one-pixel corridor winding through the whole canvas (the worst case
+    // for span fills, and deep enough to overflow any recursive fill), and a
+    // comb whose one-pixel teeth hang down from the top row and up from the
+    // bottom row, each tooth a column of one-pixel runs.
+    PixelBuffer serpentine(750, 600, kWhite);
     for (int y = 1; y < 600; y += 2)
         for (int x = 0; x < 750; ++x)
-            if (!((y / 2) % 2 == 0 ? x == 749 : x == 0)) b.at(x, y) = 0;
-    PixelBuffer ref = b;
-    flood_fill(b, 0, 0, rgb(9, 9, 9));
-    reference_fill(ref, 0, 0, rgb(9, 9, 9));
-    EXPECT_EQ(b.pixels, ref.pixels);
+            if (!((y / 2) % 2 == 0 ? x == 749 : x == 0)) serpentine.at(x, y) = 0;
+    PixelBuffer comb(750, 600, kWhite);
+    for (int y = 1; y < 599; ++y)
+        for (int x = 1; x < 750; x += 2) comb.at(x, y) = 0;
+    for (int x = 1; x < 750; x += 4) comb.at(x, 299) = kWhite;  // a few teeth joined
+    for (PixelBuffer* maze : {&serpentine, &comb})
+        for (const auto& [sx, sy] : {std::pair{0, 0}, std::pair{748, 599}, std::pair{374, 300}}) {
+            PixelBuffer b = *maze, ref = *maze;
+            const Rect r = flood_fill(b, sx, sy, rgb(9, 9, 9));
+            reference_fill(ref, sx, sy, rgb(9, 9, 9));
+            ASSERT_EQ(b.pixels, ref.pixels) << (maze == &comb ? "comb" : "serpentine") << " from " << sx << "," << sy;
+            EXPECT_FALSE(r.empty());
+        }
 }
 
 TEST(Fill, RandomDrawingsMatchBreadthFirstReference) {
