@@ -4,7 +4,8 @@
 # program folder, on its own Xvfb display, driven by xdotool.
 # Usage in a test script:   source "$(dirname "$0")/lib.sh" "$1"
 set -euo pipefail
-source "$(dirname "${BASH_SOURCE[0]}")/root.sh"
+E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$E2E_DIR/root.sh"
 # The print scheduler's tools live in /usr/sbin, which an ordinary user's
 # PATH leaves out.
 case ":$PATH:" in *:/usr/sbin:*) ;; *) PATH="$PATH:/usr/sbin:/sbin" ;; esac
@@ -193,6 +194,60 @@ e2e_remove_cupsd() {
     e2e_stop_cupsd
     if [ -n "${CUPS_DIR:-}" ]; then as_root rm -rf "$CUPS_DIR"; fi
     CUPS_DIR=""
+}
+
+# ---- Printing: pages come to the PDF folder of whoever printed ----
+PDF_DIR="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
+MARK=""
+# Starts the private scheduler and marks the time: new_pages lists the pages
+# printed from then on.
+e2e_print_watch() {
+    e2e_start_cupsd
+    MARK="$CUPS_DIR/mark"
+    touch "$MARK"
+    sleep 1.1  # so that pages printed from now on are newer than the mark
+}
+new_pages() { [ -d "$PDF_DIR" ] && find "$PDF_DIR" -maxdepth 1 -name '*-job_*.pdf' -newer "$MARK" | sort; }
+# Stops and removes the scheduler, and deletes only the pages this test printed.
+e2e_print_cleanup() {
+    e2e_stop_cupsd
+    [ -n "$MARK" ] && [ -d "$PDF_DIR" ] && find "$PDF_DIR" -maxdepth 1 -name '*-job_*.pdf' -newer "$MARK" -delete 2>/dev/null
+    e2e_remove_cupsd
+}
+# Pixels that differ between two screenshots inside the printing notice's box.
+notice_diff() {
+    convert "$1" -crop 400x250+312+259 +repage "$E2E_TMP/box1.png"
+    convert "$2" -crop 400x250+312+259 +repage "$E2E_TMP/box2.png"
+    compare -metric AE "$E2E_TMP/box1.png" "$E2E_TMP/box2.png" null: 2>&1 || true
+}
+
+# ---- Steps several tests take the same way ----
+# The brush, already chosen in blue, dragged 20 pixels to the right from
+# (x, y): the line is blue, 3 pixels wide and no wider.
+e2e_blue_brush_line() {  # x y
+    xdotool mousemove $(($1 + 5)) "$2" mousedown 1
+    for dx in 10 15 20 25; do xdotool mousemove $(($1 + dx)) "$2"; sleep 0.02; done
+    xdotool mouseup 1
+    sleep 0.3
+    shot "$E2E_TMP/brush.png"
+    expect_pixel "$E2E_TMP/brush.png" $(($1 + 15)) "$2" "0,0,255" "the brush draws a blue line"
+    expect_pixel "$E2E_TMP/brush.png" $(($1 + 15)) $(($2 + 1)) "0,0,255" "the line is 3 pixels wide"
+    [ "$(pixel "$E2E_TMP/brush.png" $(($1 + 15)) $(($2 + 3)))" != "0,0,255" ] || fail "the line is no wider than 3 pixels"
+}
+
+# A click on the eraser (825,412 112x61) while the canvas is watched, for
+# longer than the longest wipe: $E2E_TMP/watch.txt gets a line per look,
+# seconds and the share of the outline shown white. The mouse is over the
+# eraser first, so that the click is all that happens when the wipe starts.
+e2e_watched_wipe() {
+    xdotool mousemove 881 442
+    sleep 0.3
+    /usr/bin/python3 "$E2E_DIR/watch_canvas.py" 4 "$E2E_TMP/watching" >"$E2E_TMP/watch.txt" &
+    local watcher=$!
+    for _ in $(seq 1 100); do [ -e "$E2E_TMP/watching" ] && break; sleep 0.05; done
+    [ -e "$E2E_TMP/watching" ] || fail "the canvas watcher did not start"
+    xdotool click 1
+    wait "$watcher" || fail "the canvas watcher failed"
 }
 
 # A layer for another system (the Windows program under Wine) sets

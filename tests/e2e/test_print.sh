@@ -8,37 +8,17 @@
 # program runs as whoever runs the test; the scheduler needs root (sudo for
 # an ordinary user), and without it the test is skipped with its reason.
 source "$(dirname "$0")/lib.sh" "$1"
-HERE=$(dirname "$0")
 
-CUPS_DIR=""
-CUPSD_PID=""
-PDF_DIR="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
-MARK=""
 print_cleanup() {
-    e2e_stop_cupsd
-    # Only the pages this test printed.
-    [ -n "$MARK" ] && [ -d "$PDF_DIR" ] && find "$PDF_DIR" -maxdepth 1 -name 'Rainbow_Drop*-job_*.pdf' -newer "$MARK" -delete 2>/dev/null
-    e2e_remove_cupsd
+    e2e_print_cleanup
     e2e_cleanup
 }
 trap print_cleanup EXIT
-
-e2e_start_cupsd
-MARK="$CUPS_DIR/mark"
-touch "$MARK"
-sleep 1.1  # so that pages printed from now on are newer than the mark
-
-new_pages() { [ -d "$PDF_DIR" ] && find "$PDF_DIR" -maxdepth 1 -name '*-job_*.pdf' -newer "$MARK" | sort; }
+e2e_print_watch
 SAVED="$PROG/MY_PICTURE/01.GIF"
-# Pixels that differ between two screenshots inside the printing notice's box.
-notice_diff() {
-    convert "$1" -crop 400x250+312+259 +repage "$E2E_TMP/box1.png"
-    convert "$2" -crop 400x250+312+259 +repage "$E2E_TMP/box2.png"
-    compare -metric AE "$E2E_TMP/box1.png" "$E2E_TMP/box2.png" null: 2>&1 || true
-}
 
 e2e_start
-read -r WX WY BX BY < <(/usr/bin/python3 "$HERE/find_area.py" "$PROG/PICTURE/01.GIF")
+read -r WX WY BX BY < <(/usr/bin/python3 "$E2E_DIR/find_area.py" "$PROG/PICTURE/01.GIF")
 click $((30 + WX)) $((29 + WY))
 shot "$E2E_TMP/coloured.png"
 expect_pixel "$E2E_TMP/coloured.png" $((30 + WX)) $((29 + WY)) "255,0,0" "the area is coloured"
@@ -57,9 +37,9 @@ sleep 0.5  # the PDF printer may still be writing it
 [ "$(new_pages | wc -l)" -eq 1 ] || fail "one Ctrl+P printed $(new_pages | wc -l) pages"
 shot "$E2E_TMP/printed.png"
 [ "$(notice_diff "$E2E_TMP/coloured.png" "$E2E_TMP/printed.png")" -eq 0 ] || fail "the notice is still shown after printing"
-/usr/bin/python3 "$HERE/print_check.py" saved "$E2E_TMP/coloured.png" "$SAVED" || fail "the saved picture"
+/usr/bin/python3 "$E2E_DIR/print_check.py" saved "$E2E_TMP/coloured.png" "$SAVED" || fail "the saved picture"
 pdftoppm -r 96 -png -singlefile "$PAGE_PDF" "$E2E_TMP/page"
-/usr/bin/python3 "$HERE/print_check.py" page "$E2E_TMP/page.png" "$SAVED" "255,0,0" || fail "the printed page"
+/usr/bin/python3 "$E2E_DIR/print_check.py" page "$E2E_TMP/page.png" "$SAVED" "255,0,0" || fail "the printed page"
 echo "printed: $(basename "$PAGE_PDF"), $(identify -format '%wx%h' "$E2E_TMP/page.png") px at 96 dpi"
 
 # ---- A scheduler without printers, then no scheduler at all ----
@@ -72,7 +52,7 @@ quiet_print() {  # what
     sleep 4.5
     kill -0 "$APP_PID" 2>/dev/null || fail "$1: the program ended"
     [ -e "$SAVED" ] || fail "$1: the picture was not saved"
-    /usr/bin/python3 "$HERE/print_check.py" saved "$E2E_TMP/coloured.png" "$SAVED" || fail "$1: the saved picture"
+    /usr/bin/python3 "$E2E_DIR/print_check.py" saved "$E2E_TMP/coloured.png" "$SAVED" || fail "$1: the saved picture"
     [ "$(new_pages | wc -l)" -eq "$pages_before" ] || fail "$1: a page was printed"
     [ "$(wc -c <"$E2E_TMP/stderr.log")" -eq "$errors_before" ] || fail "$1: the program said something: $(tail -2 "$E2E_TMP/stderr.log")"
     shot "$E2E_TMP/quiet.png"

@@ -13,17 +13,7 @@ click $((30 + WX)) $((29 + WY))
 shot "$E2E_TMP/coloured.png"
 expect_pixel "$E2E_TMP/coloured.png" $((30 + WX)) $((29 + WY)) "255,0,0" "the area is coloured before the wipe"
 
-# The eraser, 825,412 112x61: the mouse over it first, so that the click is
-# all that happens when the wipe starts.
-xdotool mousemove 881 442
-sleep 0.3
-# Watch the canvas from the click on, for longer than the longest wipe.
-/usr/bin/python3 "$HERE/watch_canvas.py" 4 "$E2E_TMP/watching" >"$E2E_TMP/watch.txt" &
-WATCH_PID=$!
-for _ in $(seq 1 100); do [ -e "$E2E_TMP/watching" ] && break; sleep 0.05; done
-[ -e "$E2E_TMP/watching" ] || fail "the canvas watcher did not start"
-xdotool click 1
-wait "$WATCH_PID" || fail "the canvas watcher failed"
+e2e_watched_wipe
 shot "$E2E_TMP/after.png"
 /usr/bin/python3 "$HERE/canvas_check.py" equals "$E2E_TMP/after.png" "$PROG/PICTURE/01.GIF" \
     || fail "after the wipe the canvas is not drawing 1 uncoloured"

@@ -11,32 +11,17 @@ source "$(dirname "$0")/lib_wine.sh" "$1"
 E2E=$WINE_HERE/..
 PY=/usr/bin/python3
 
-CUPS_DIR=""
-CUPSD_PID=""
-PDF_DIR="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
-MARK=""
 print_cleanup() {
     [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
     wineserver -k 2>/dev/null || true
-    if [ -n "$CUPSD_PID" ]; then kill "$CUPSD_PID" 2>/dev/null || true; fi
-    [ -n "$MARK" ] && [ -d "$PDF_DIR" ] && find "$PDF_DIR" -maxdepth 1 -name '*-job_*.pdf' -newer "$MARK" -delete 2>/dev/null
-    if [ -n "$CUPS_DIR" ]; then rm -rf "$CUPS_DIR"; fi
+    e2e_print_cleanup
     e2e_cleanup
 }
 trap print_cleanup EXIT
 
 case "$PROG" in *" "*ë*) ;; *) fail "the program folder's name is not the one meant: $PROG" ;; esac
-e2e_start_cupsd
-MARK="$CUPS_DIR/mark"
-touch "$MARK"
-sleep 1.1  # pages printed from now on are newer than the mark
-new_pages() { [ -d "$PDF_DIR" ] && find "$PDF_DIR" -maxdepth 1 -name '*-job_*.pdf' -newer "$MARK" | sort; }
+e2e_print_watch
 SAVED="$PROG/MY_PICTURE/01.GIF"
-notice_diff() {
-    convert "$1" -crop 400x250+312+259 +repage "$E2E_TMP/box1.png"
-    convert "$2" -crop 400x250+312+259 +repage "$E2E_TMP/box2.png"
-    compare -metric AE "$E2E_TMP/box1.png" "$E2E_TMP/box2.png" null: 2>&1 || true
-}
 
 wine_start
 shot "$E2E_TMP/start.png"
@@ -53,7 +38,7 @@ shot "$E2E_TMP/notice.png"
 [ "$(notice_diff "$E2E_TMP/coloured.png" "$E2E_TMP/notice.png")" -gt 10000 ] || fail "no printing notice during the print"
 for _ in $(seq 1 200); do [ -n "$(new_pages)" ] && break; sleep 0.1; done
 PAGE_PDF=$(new_pages | head -1)
-[ -n "$PAGE_PDF" ] || fail "no page printed: $(grep -E '^E' "$CUPS_DIR/log/error_log" | tail -3)"
+[ -n "$PAGE_PDF" ] || fail "no page printed: $(e2e_cups_errors)"
 sleep 1  # the PDF printer may still be writing it
 [ "$(new_pages | wc -l)" -eq 1 ] || fail "one Ctrl+P printed $(new_pages | wc -l) pages"
 sleep 2

@@ -47,14 +47,7 @@ click 806 717   # PaletaPlava
 p=$(peak_after "$from" 0.6)
 [ "$p" -gt $AUDIBLE ] || fail "a palette click does not say its colour (peak $p)"
 click 835 611   # the brush
-xdotool mousemove $((30 + WX + 5)) $((29 + WY)) mousedown 1
-for dx in 10 15 20 25; do xdotool mousemove $((30 + WX + dx)) $((29 + WY)); sleep 0.02; done
-xdotool mouseup 1
-sleep 0.3
-shot "$E2E_TMP/brush.png"
-expect_pixel "$E2E_TMP/brush.png" $((30 + WX + 15)) $((29 + WY)) "0,0,255" "the brush draws a blue line"
-expect_pixel "$E2E_TMP/brush.png" $((30 + WX + 15)) $((29 + WY + 1)) "0,0,255" "the line is 3 pixels wide"
-[ "$(pixel "$E2E_TMP/brush.png" $((30 + WX + 15)) $((29 + WY + 3)))" != "0,0,255" ] || fail "the line is no wider than 3 pixels"
+e2e_blue_brush_line $((30 + WX)) $((29 + WY))
 
 # ---- The tune ----
 click 958 524   # MusicOn
@@ -80,14 +73,7 @@ click 900 611   # the bucket again
 click $((30 + WX)) $((29 + WY))
 shot "$E2E_TMP/green.png"
 expect_pixel "$E2E_TMP/green.png" $((30 + WX)) $((29 + WY)) "52,204,103" "the area of drawing 7 is filled green"
-xdotool mousemove 881 442
-sleep 0.3
-$PY "$E2E/watch_canvas.py" 4 "$E2E_TMP/watching" >"$E2E_TMP/watch.txt" &
-WATCH_PID=$!
-for _ in $(seq 1 100); do [ -e "$E2E_TMP/watching" ] && break; sleep 0.05; done
-[ -e "$E2E_TMP/watching" ] || fail "the canvas watcher did not start"
-xdotool click 1
-wait "$WATCH_PID" || fail "the canvas watcher failed"
+e2e_watched_wipe
 shot "$E2E_TMP/wiped.png"
 $PY "$E2E/canvas_check.py" equals "$E2E_TMP/wiped.png" "$PROG/PICTURE/07.GIF" || fail "after the wipe the canvas is not drawing 7 uncoloured"
 awk '$2 > 0 && $2 < 1 { part++ } END { exit !(part >= 1) }' "$E2E_TMP/watch.txt" \
