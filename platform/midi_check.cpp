@@ -138,8 +138,9 @@ bool midi_is_well_formed(Bytes bytes) {
     if (!looks_like_midi(bytes)) return false;
     // RIFF: the wrapper's length inside the file, and the one data chunk the
     // MIDI file sits in.
-    if (le32(bytes, 4) > bytes.size() - 8) return false;
-    const std::size_t end = 8 + le32(bytes, 4);
+    const std::uint32_t riff_length = le32(bytes, 4);
+    if (riff_length > bytes.size() - 8) return false;
+    const std::size_t end = 8 + std::size_t{riff_length};
     std::size_t pos = 12;
     while (pos < end) {
         if (end - pos < 8) return false;

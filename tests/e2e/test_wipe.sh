@@ -6,16 +6,15 @@
 # wipe show it part done, then further on), and then the drawing comes back
 # without its colouring.
 source "$(dirname "$0")/lib.sh" "$1"
-HERE=$(dirname "$0")
 e2e_start
-read -r WX WY BX BY < <(/usr/bin/python3 "$HERE/find_area.py" "$PROG/PICTURE/01.GIF")
+read -r WX WY BX BY < <(/usr/bin/python3 "$E2E_DIR/find_area.py" "$PROG/PICTURE/01.GIF")
 click $((30 + WX)) $((29 + WY))
 shot "$E2E_TMP/coloured.png"
 expect_pixel "$E2E_TMP/coloured.png" $((30 + WX)) $((29 + WY)) "255,0,0" "the area is coloured before the wipe"
 
 e2e_watched_wipe
 shot "$E2E_TMP/after.png"
-/usr/bin/python3 "$HERE/canvas_check.py" equals "$E2E_TMP/after.png" "$PROG/PICTURE/01.GIF" \
+/usr/bin/python3 "$E2E_DIR/canvas_check.py" equals "$E2E_TMP/after.png" "$PROG/PICTURE/01.GIF" \
     || fail "after the wipe the canvas is not drawing 1 uncoloured"
 expect_pixel "$E2E_TMP/after.png" $((30 + WX)) $((29 + WY)) "255,255,255" "the colouring is gone"
 
